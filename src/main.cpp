@@ -26,7 +26,8 @@ int main() {
   }
   // A pipe or file holds the lines in its buffer: flush before the wait, both so that a reader
   // sees all twenty lines while the program waits and so that a failed write shows up here.
-  if (std::fflush(stdout) != 0) {
+  // Some C runtimes (wine's msvcrt) mark the error on the stream but let fflush return 0.
+  if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
     return report_write_failure(errno);
   }
   std::getchar();  // any character, end of file or a read error ends the wait

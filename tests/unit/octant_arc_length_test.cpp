@@ -1,5 +1,6 @@
 // Bit-for-bit checks of octant_arc_length against values recomputed apart from it
-// (data/make_expected.py: Python binary64 with an integer-based correctly rounded square root).
+// (tests/data/make_expected.py: Python binary64 with an integer-based correctly rounded square
+// root).
 #include "octant_arc_length.hpp"
 
 #include <gtest/gtest.h>
@@ -21,7 +22,7 @@ struct expected_value {
 };
 
 const expected_value expected_values[] = {
-#include "data/expected_bits.inc"
+#include "expected_bits.inc"
 };
 
 std::uint64_t bits_of(double value) {

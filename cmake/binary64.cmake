@@ -1,18 +1,34 @@
-# octant_pi_binary64(target): compile the target so that every double operation rounds to
-# binary64 on its own. The sources check what they can see (fast-math, FLT_EVAL_METHOD) and
-# refuse to compile otherwise; contraction is invisible to them, so these flags must be there.
-function(octant_pi_binary64 target)
-  if(MSVC)
-    # /fp:precise never contracts unless /fp:contract is added; x64 and 32-bit x86 (/arch:SSE2,
-    # the default) both use SSE2 scalar arithmetic.
-    target_compile_options(${target} PRIVATE /fp:precise)
-    return()
-  endif()
+# Every double operation of the project rounds to binary64 on its own, in the order that the
+# source gives. Included from the top-level list file, so these options reach every file that the
+# project compiles (program, tests, oracle, benchmark) and come after CMAKE_CXX_FLAGS on each
+# command line: the last word wins, so they undo the fast-math, reassociation and contraction
+# flags that a user or a distribution may pass there.
+if(MSVC)
+  # /fp:precise never contracts unless /fp:contract is added; x64 and 32-bit x86 (/arch:SSE2,
+  # the default) both use SSE2 scalar arithmetic.
+  add_compile_options(/fp:precise)
+  return()
+endif()
+
+set(octant_pi_binary64_options
+  # -ffast-math, -Ofast and their parts reorder sums, replace divisions by reciprocals and
+  # square roots by estimates.
+  -fno-fast-math -fno-associative-math -fno-reciprocal-math -fsigned-zeros -fno-finite-math-only
   # GCC fuses a * b + c into one FMA by default, even across statements, and clang does so
   # within an expression: either changes the rounding of every chord.
-  target_compile_options(${target} PRIVATE -ffp-contract=off)
-  # 32-bit x86 evaluates in the x87 unit's 80-bit registers unless told to use SSE2.
-  if(CMAKE_SIZEOF_VOID_P EQUAL 4 AND CMAKE_SYSTEM_PROCESSOR MATCHES "^(i[3-6]86|x86|X86)$")
-    target_compile_options(${target} PRIVATE -msse2 -mfpmath=sse)
-  endif()
-endfunction()
+  -ffp-contract=off)
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  # GCC's -fno-fast-math leaves an explicit -funsafe-math-optimizations in force. (Clang's
+  # -fno-fast-math undoes it, and clang's -fno-unsafe-math-optimizations would also make
+  # floating-point exceptions strict, which costs the vector code.)
+  list(PREPEND octant_pi_binary64_options -fno-unsafe-math-optimizations)
+endif()
+add_compile_options(${octant_pi_binary64_options})
+# Under LTO the code is compiled again at link time: the same options hold there.
+add_link_options(${octant_pi_binary64_options})
+
+# 32-bit x86 evaluates in the x87 unit's 80-bit registers unless told to use SSE2; a user's
+# -mfpmath=387 would do the same on x86-64. Emscripten calls its processor x86, but it is wasm.
+if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(i[3-6]86|x86|X86|x86_64|AMD64)$" AND NOT EMSCRIPTEN)
+  add_compile_options(-msse2 -mfpmath=sse)
+endif()

@@ -9,16 +9,26 @@
 
 #include "binary64.hpp"
 
-// On x86-64 ELF the function is compiled once per vector width, and the dynamic loader picks the
-// widest that the processor has. Every clone performs the same operations in the same order:
-// the choice changes the speed, never the result.
-#if defined(__x86_64__) && defined(__ELF__) && defined(__has_attribute)
-#if __has_attribute(target_clones)
-#define OCTANT_PI_VECTOR_CLONES __attribute__((target_clones("avx512f", "avx2", "default")))
+// Where the build enables it, the function is compiled once per x86-64 vector width, and the
+// dynamic loader picks the widest that the processor has. Every clone performs the same
+// operations in the same order: the choice changes the speed, never the result.
+#if defined(OCTANT_PI_VECTOR_CLONES)
+#define VECTOR_CLONES __attribute__((target_clones("avx512f", "avx2", "default")))
+#else
+#define VECTOR_CLONES
 #endif
-#endif
-#ifndef OCTANT_PI_VECTOR_CLONES
-#define OCTANT_PI_VECTOR_CLONES
+
+// A caller's code may be compiled with contraction or fast-math; were this function inlined into
+// it (link-time optimisation does that across files), the caller's options would govern its
+// arithmetic.
+#if defined(__GNUC__) && !defined(__clang__)
+#define NOT_INLINED __attribute__((noipa))
+#elif defined(__GNUC__) || defined(__clang__)
+#define NOT_INLINED __attribute__((noinline))
+#elif defined(_MSC_VER)
+#define NOT_INLINED __declspec(noinline)
+#else
+#define NOT_INLINED
 #endif
 
 namespace {
@@ -27,7 +37,7 @@ namespace {
 // dependent addition each. The square roots, squares and differences in between depend on
 // nothing but the chord's own end points, so chords are handled in blocks on the stack: the
 // additions one by one in order, the rest in loops that the compiler turns into vector code.
-OCTANT_PI_VECTOR_CLONES double chord_sum(std::int32_t n) {
+VECTOR_CLONES double chord_sum(std::int32_t n) {
   double sum = 0.0;
   if (n < 1) {
     return sum;  // no chord
@@ -93,4 +103,4 @@ OCTANT_PI_VECTOR_CLONES double chord_sum(std::int32_t n) {
 
 // Callers in other files reach the clones through this plain function: clang 14 would link
 // their calls to the clone selector itself rather than to the clone it selects.
-double octant_arc_length(std::int32_t n) { return chord_sum(n); }
+NOT_INLINED double octant_arc_length(std::int32_t n) { return chord_sum(n); }

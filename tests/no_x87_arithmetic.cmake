@@ -1,15 +1,36 @@
-# Fails when the disassembly of OBJECT (via OBJDUMP) holds any x87 arithmetic instruction:
-# fadd, fsub, fsubr, fmul, fdiv, fdivr, fsqrt, their popping (p) and integer (fi...) forms.
-execute_process(COMMAND ${OBJDUMP} -d --no-show-raw-insn ${OBJECT}
-  OUTPUT_VARIABLE listing RESULT_VARIABLE status)
-if(NOT status EQUAL 0 OR listing STREQUAL "")
-  message(FATAL_ERROR "cannot disassemble ${OBJECT}")
+# Fails when the estimator's functions in the linked PROGRAM (disassembled with OBJDUMP, found by
+# NM) hold any x87 arithmetic instruction: fadd, fsub, fsubr, fmul, fdiv, fdivr, fsqrt, their
+# popping (p) and integer (fi...) forms. The linked program rather than the library's object,
+# because under LTO the object holds no machine code yet.
+execute_process(COMMAND ${NM} ${PROGRAM} OUTPUT_VARIABLE symbols RESULT_VARIABLE status)
+string(REGEX MATCHALL "[^ \t\n]*(octant_arc_length|chord_sum)[^ \t\n]*" names "${symbols}")
+if(NOT status EQUAL 0 OR NOT names)
+  message(FATAL_ERROR "no estimator function among the symbols of ${PROGRAM}")
 endif()
+list(REMOVE_DUPLICATES names)
+get_filename_component(tool ${OBJDUMP} NAME)
+if(tool MATCHES "llvm-objdump")
+  set(only --disassemble-symbols=)
+else()
+  set(only --disassemble=)
+endif()
+set(listing "")
+foreach(name IN LISTS names)
+  execute_process(COMMAND ${OBJDUMP} -d --no-show-raw-insn ${only}${name} ${PROGRAM}
+    OUTPUT_VARIABLE part RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "cannot disassemble ${name} in ${PROGRAM}")
+  endif()
+  string(APPEND listing "${part}")
+endforeach()
 string(REGEX MATCHALL "[\t ]fi?(add|sub|subr|mul|div|divr)[pslt]?[\t \n]|[\t ]fsqrt[\t \n]" found "${listing}")
 if(found)
   list(LENGTH found count)
-  message(FATAL_ERROR "${count} x87 arithmetic instructions in ${OBJECT}: ${found}")
+  message(FATAL_ERROR "${count} x87 arithmetic instructions in ${names}: ${found}")
 endif()
 string(REGEX MATCHALL "\n *[0-9a-f]+:" instructions "${listing}")
 list(LENGTH instructions count)
-message(STATUS "no x87 arithmetic among ${count} instructions of ${OBJECT}")
+if(count EQUAL 0)
+  message(FATAL_ERROR "no instructions found in ${names}")
+endif()
+message(STATUS "no x87 arithmetic among ${count} instructions of ${names}")

@@ -1,15 +1,6 @@
-# 32-bit Windows with Debian's g++-mingw-w64-i686. Built and inspected only: 32-bit wine needs
-# the kernel's 32-bit support, which this build machine lacks, so there is no emulator.
-set(CMAKE_SYSTEM_NAME Windows)
+# 32-bit Windows, the program's first platform, with Debian's g++-mingw-w64-i686 under 32-bit
+# wine (wine32:i386). A 32-bit prefix: a 64-bit one would start the 64-bit loader as well.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-# The posix thread model: GoogleTest needs std::mutex, which the win32 model lacks.
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-# Self-contained executables: the C and C++ runtimes are linked in, so they run from a bare folder.
-set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
+set(octant_pi_triplet i686-w64-mingw32)
+set(octant_pi_wine env WINEARCH=win32 /usr/lib/wine/wine)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-cross.cmake)

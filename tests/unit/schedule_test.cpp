@@ -46,9 +46,9 @@ TEST(BlockedSchedule, MatchesPlainForCountsBelowOne) {
   }
 }
 
-// Which clone the loader picks on x86-64 ELF, by the same processor tests that it uses.
+// Which clone the loader picks, by the same processor tests that it uses.
 std::string vector_path() {
-#if defined(__x86_64__) && defined(__ELF__)
+#if defined(OCTANT_PI_VECTOR_CLONES)
   if (__builtin_cpu_supports("avx512f")) {
     return "avx512f";
   }

@@ -1,0 +1,38 @@
+# Sourced by the CI scripts: one line of result per check, logs in $out (cleared here).
+src=$PWD
+expected=$src/tests/data/expected_output.txt
+rm -rf "$out" && mkdir -p "$out"
+failed=0
+
+report() {  # NAME STATUS SECONDS [NOTE]: PASS or FAIL, with the log to read on failure
+  local note=${4:+ $4}
+  if [ "$2" -eq 0 ]; then
+    echo "PASS  $1$note ($3 s)"
+  else
+    echo "FAIL  $1$note ($3 s, log: $out/$1.log)"
+    failed=1
+  fi
+}
+
+not_run() {  # NAME REASON: a check that could not run here, found by trying; never a pass
+  echo "NOT RUN  $1: $2"
+}
+
+kernel_runs_i386() {  # LOG: whether this kernel executes a static 32-bit x86 program
+  local probe=$out/i386-probe
+  printf 'int main(void) { return 0; }\n' >"$probe.c"
+  i686-linux-gnu-gcc -static -o "$probe" "$probe.c" >>"$1" 2>&1 && "$probe" >>"$1" 2>&1
+}
+
+# wine64|wine32 EXE DIR: run EXE with DIR as the current folder and one line on standard input.
+run_wine() {
+  local loader=/usr/lib/wine/wine64 arch=win64
+  [ "$1" = wine32 ] && loader=/usr/lib/wine/wine arch=win32
+  ( cd "$3" && printf '\n' | env WINEDEBUG=-all WINEARCH=$arch WINEPREFIX="$out/$1-prefix" \
+      WINEDLLOVERRIDES=mscoree,mshtml=d "$loader" "$2" )
+}
+
+# EXE DIR under wine64|wine32 prints the twenty lines with CR LF line ends.
+prints_expected_crlf() {  # wine64|wine32 EXE DIR
+  run_wine "$@" >"$3/out.txt" && sed 's/$/\r/' "$expected" | cmp - "$3/out.txt"
+}

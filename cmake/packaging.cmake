@@ -1,0 +1,80 @@
+# Install rules and release packages (`cmake --build build --target package`): on Linux a Debian
+# package, for Windows a zip with the static octant_pi.exe. The packages are byte-reproducible:
+# every timestamp in them is SOURCE_DATE_EPOCH, taken from the last commit unless the caller sets
+# it, and nothing of the build folder's path reaches the program (see src/).
+if(EMSCRIPTEN)
+  return()  # the wasm build is run with node from its build folder; there is nothing to package
+endif()
+set(package_name octant-pi)  # Debian package names may not contain "_"
+
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+  set(source_date_epoch $ENV{SOURCE_DATE_EPOCH})
+else()
+  execute_process(COMMAND git log -1 --format=%ct WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+                  OUTPUT_VARIABLE source_date_epoch OUTPUT_STRIP_TRAILING_WHITESPACE
+                  RESULT_VARIABLE status ERROR_QUIET)
+  if(NOT status EQUAL 0 OR source_date_epoch STREQUAL "")  # a source tree without git
+    file(TIMESTAMP ${PROJECT_SOURCE_DIR}/CMakeLists.txt source_date_epoch "%s" UTC)
+  endif()
+endif()
+
+if(WIN32)
+  install(TARGETS octant_pi RUNTIME DESTINATION .)
+  # Windows readers expect CR LF line ends in text files.
+  configure_file(${PROJECT_SOURCE_DIR}/LICENSE LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
+  configure_file(${PROJECT_SOURCE_DIR}/packaging/windows-readme.txt README.txt @ONLY NEWLINE_STYLE CRLF)
+  install(FILES ${PROJECT_BINARY_DIR}/LICENSE.txt ${PROJECT_BINARY_DIR}/README.txt DESTINATION .)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(CPACK_PACKAGE_FILE_NAME ${package_name}-${PROJECT_VERSION}-win64)
+  else()
+    set(CPACK_PACKAGE_FILE_NAME ${package_name}-${PROJECT_VERSION}-win32)
+  endif()
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+else()
+  install(TARGETS octant_pi RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  # Man page and changelog compressed as Debian wants them, with no name or time in the header.
+  find_program(OCTANT_PI_GZIP gzip REQUIRED)
+  set(docdir ${CMAKE_INSTALL_DATADIR}/doc/${package_name})
+  foreach(pair "docs/octant_pi.1|octant_pi.1.gz" "packaging/changelog|changelog.gz")
+    string(REPLACE "|" ";" pair "${pair}")
+    list(GET pair 0 input)
+    list(GET pair 1 output)
+    add_custom_command(OUTPUT ${output}
+      COMMAND sh -c "${OCTANT_PI_GZIP} -9 -n -c \"$1\" > \"$2\"" gzip
+              ${PROJECT_SOURCE_DIR}/${input} ${output}
+      DEPENDS ${PROJECT_SOURCE_DIR}/${input} VERBATIM)
+    list(APPEND compressed ${PROJECT_BINARY_DIR}/${output})
+  endforeach()
+  add_custom_target(compressed_docs ALL DEPENDS ${compressed})
+  install(FILES ${PROJECT_BINARY_DIR}/octant_pi.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${PROJECT_BINARY_DIR}/changelog.gz ${PROJECT_SOURCE_DIR}/packaging/copyright
+          DESTINATION ${docdir})
+
+  set(CPACK_GENERATOR DEB)
+  set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # octant-pi_<version>_<arch>.deb
+  set(CPACK_DEBIAN_PACKAGE_SECTION math)
+  set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  set(CPACK_DEBIAN_PACKAGE_HOMEPAGE_IGNORE ON)
+endif()
+
+set(CPACK_PACKAGE_NAME ${package_name})
+set(CPACK_PACKAGE_VENDOR "the octant_pi authors")
+set(CPACK_PACKAGE_CONTACT "the octant_pi authors <octant-pi@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "estimate pi from polygons inscribed in the unit circle")
+set(CPACK_PACKAGE_DESCRIPTION "\
+octant_pi measures polygons of 5000, 10000, ... 100000 chords inscribed in one
+eighth of the unit circle and prints twenty estimates of pi with thirteen
+decimals, then waits for one character on standard input.
+.
+Every operation is rounded to IEEE 754 double precision on its own, in one
+fixed order, so the program prints the same digits on every processor.")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+# CPack stamps every file and archive member with SOURCE_DATE_EPOCH when it is in its environment.
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/cpack_reproducible.cmake)
+file(WRITE ${CPACK_PROJECT_CONFIG_FILE} "set(ENV{SOURCE_DATE_EPOCH} ${source_date_epoch})\n")
+include(CPack)

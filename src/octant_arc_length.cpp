@@ -18,9 +18,9 @@
 #define VECTOR_CLONES
 #endif
 
-// A caller's code may be compiled with contraction or fast-math; were this function inlined into
-// it (link-time optimisation does that across files), the caller's options would govern its
-// arithmetic.
+// GCC applies -ffp-contract per function: code inlined into a caller compiled with contraction
+// (link-time optimisation inlines across files) is contracted there. Kept out of line, the
+// estimator's arithmetic follows its own options whatever the caller's.
 #if defined(__GNUC__) && !defined(__clang__)
 #define NOT_INLINED __attribute__((noipa))
 #elif defined(__GNUC__) || defined(__clang__)

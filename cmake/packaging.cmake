@@ -36,10 +36,9 @@ else()
   # Man page and changelog compressed as Debian wants them, with no name or time in the header.
   find_program(OCTANT_PI_GZIP gzip REQUIRED)
   set(docdir ${CMAKE_INSTALL_DATADIR}/doc/${package_name})
-  foreach(pair "docs/octant_pi.1|octant_pi.1.gz" "packaging/changelog|changelog.gz")
-    string(REPLACE "|" ";" pair "${pair}")
-    list(GET pair 0 input)
-    list(GET pair 1 output)
+  set(inputs docs/octant_pi.1 packaging/changelog)
+  set(outputs octant_pi.1.gz changelog.gz)
+  foreach(input output IN ZIP_LISTS inputs outputs)
     add_custom_command(OUTPUT ${output}
       COMMAND sh -c "${OCTANT_PI_GZIP} -9 -n -c \"$1\" > \"$2\"" gzip
               ${PROJECT_SOURCE_DIR}/${input} ${output}

@@ -1,16 +1,21 @@
-// Speed of octant_arc_length per chord: at each of the program's twenty counts, and for all
-// twenty together against the plain transcription and against one dependent addition per chord.
+// Speed of octant_arc_length in nanoseconds per chord over the program's workload, its twenty
+// counts (1,050,000 chords): the kernel that this processor gets against the plain
+// transcription, and, on x86-64, each kernel built alone at four code placements against the
+// square-root floor of its width (two vector square roots per chord and nothing else).
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <map>
 #include <string>
 #include <vector>
 
-#include "dependent_additions.hpp"
 #include "octant_arc_length.hpp"
 #include "plain_octant_arc_length.hpp"
+#include "sqrt_floor.hpp"
+
+#include "placed_kernels.inc"
 
 namespace {
 
@@ -18,97 +23,115 @@ constexpr std::int32_t base_count = 5000;
 constexpr std::int32_t runs = 20;
 constexpr std::int64_t twenty_counts_chords = std::int64_t{base_count} * runs * (runs + 1) / 2;
 
-void one_count(benchmark::State& state) {
-  const auto n = static_cast<std::int32_t>(state.range(0));
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(octant_arc_length(n));
-  }
-  state.SetItemsProcessed(state.iterations() * n);
-}
-BENCHMARK(one_count)
-    ->Name("octant_arc_length")
-    ->DenseRange(base_count, base_count* runs, base_count);
+struct placed_kernel {
+  const char* width;
+  int offset;
+  double (*estimate)(std::int32_t);
+  double (*floor)(std::int64_t);
+};
+const std::vector<placed_kernel> placed_kernels = {OCTANT_PI_PLACED_KERNELS};
 
-// The program's whole workload: one call per output line.
-void twenty_counts(benchmark::State& state, double (*chord_sum)(std::int32_t)) {
+// The program's workload: one call per output line.
+void twenty_counts(benchmark::State& state, double (*estimate)(std::int32_t)) {
   for (auto _ : state) {
     for (std::int32_t i = 1; i <= runs; ++i) {
-      benchmark::DoNotOptimize(chord_sum(base_count * i));
+      benchmark::DoNotOptimize(estimate(base_count * i));
     }
   }
   state.SetItemsProcessed(state.iterations() * twenty_counts_chords);
 }
-// Repeated, and compared by their medians, since the machine may be busy with other work.
-BENCHMARK_CAPTURE(twenty_counts, octant_arc_length, octant_arc_length)
-    ->Repetitions(5)
-    ->DisplayAggregatesOnly();
-BENCHMARK_CAPTURE(twenty_counts, plain_transcription, plain_octant_arc_length)
-    ->Repetitions(5)
-    ->DisplayAggregatesOnly();
-BENCHMARK_CAPTURE(twenty_counts, dependent_additions, dependent_additions)
-    ->Repetitions(5)
-    ->DisplayAggregatesOnly();
 
-// Prints the usual table, and remembers the nanoseconds per chord of each benchmark: the
-// median where there are repetitions, else the one run.
+void square_roots(benchmark::State& state, double (*floor)(std::int64_t)) {
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(floor(twenty_counts_chords));
+  }
+  state.SetItemsProcessed(state.iterations() * twenty_counts_chords);
+}
+
+std::string placed_name(const placed_kernel& k) {
+  return std::string("kernel/") + k.width + "@" + std::to_string(k.offset);
+}
+
+std::string floor_name(const char* width) { return std::string("sqrt_floor/") + width; }
+
+// Prints the usual table and keeps the median nanoseconds per chord of each benchmark.
 class per_chord_reporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& report) override {
     ConsoleReporter::ReportRuns(report);
     for (const Run& run : report) {
-      const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
-      const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
       const auto rate = run.counters.find("items_per_second");
-      if (run.error_occurred || !(single || median) || rate == run.counters.end()) {
-        continue;
+      if (!run.error_occurred && run.run_type == Run::RT_Aggregate &&
+          run.aggregate_name == "median" && rate != run.counters.end()) {
+        ns_per_chord_[run.run_name.function_name] = 1e9 / rate->second.value;
       }
-      std::string name = run.run_name.function_name;
-      if (!run.run_name.args.empty()) {
-        name += "/" + run.run_name.args;
-      }
-      names_.push_back(name);
-      ns_per_chord_[name] = 1e9 / rate->second.value;
     }
   }
 
-  void print_summary() const {
-    if (names_.empty()) {
-      return;
-    }
-    std::printf("\nns per chord (median where repeated):\n");
-    for (const std::string& name : names_) {
-      std::printf("  %-40s %7.3f\n", name.c_str(), ns_per_chord_.at(name));
-    }
-    const auto fast = ns_per_chord_.find("twenty_counts/octant_arc_length");
-    const auto plain = ns_per_chord_.find("twenty_counts/plain_transcription");
-    const auto floor = ns_per_chord_.find("twenty_counts/dependent_additions");
-    if (fast == ns_per_chord_.end() || plain == ns_per_chord_.end() ||
-        floor == ns_per_chord_.end()) {
-      return;
-    }
-    std::printf(
-        "\ntwenty counts, octant_arc_length / dependent additions: %.2f (aim: at most 2.0)\n",
-        fast->second / floor->second);
-    std::printf(
-        "twenty counts, plain transcription / octant_arc_length: %.2f (aim: at least 3.0)\n",
-        plain->second / fast->second);
+  double ns(const std::string& name) const {
+    const auto found = ns_per_chord_.find(name);
+    return found == ns_per_chord_.end() ? 0.0 : found->second;
   }
 
  private:
-  std::vector<std::string> names_;
   std::map<std::string, double> ns_per_chord_;
 };
+
+void print_summary(const per_chord_reporter& r) {
+  std::printf("\nns per chord, median of the repetitions, twenty counts:\n");
+  std::printf("  octant_arc_length (%s kernel)  %7.3f\n", octant_arc_length_path(),
+              r.ns("twenty_counts/octant_arc_length"));
+  std::printf("  plain transcription             %7.3f\n",
+              r.ns("twenty_counts/plain_transcription"));
+  if (placed_kernels.empty()) {
+    return;
+  }
+  std::printf("\neach kernel / the square-root floor of its width, at code offsets 0 16 32 48:\n");
+  for (const char* width : {"avx512f", "avx2", "sse2"}) {
+    const double floor = r.ns(floor_name(width));
+    double worst = 0.0;
+    std::printf("  %-8s floor %6.3f ns:", width, floor);
+    for (const placed_kernel& k : placed_kernels) {
+      if (std::string(k.width) == width) {
+        const double ratio = r.ns(placed_name(k)) / floor;
+        worst = std::max(worst, ratio);
+        std::printf("  %5.3f", ratio);
+      }
+    }
+    std::printf("   worst %5.3f\n", worst);
+  }
+}
+
+// Repeated and compared by medians, in random order, since the machine may be busy with other
+// work; a short minimum time per repetition keeps the whole run short.
+void add(benchmark::internal::Benchmark* b) {
+  b->Repetitions(15)->MinTime(0.1)->DisplayAggregatesOnly()->Unit(benchmark::kMicrosecond);
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+  std::vector<char*> args(argv, argv + argc);
+  char interleave[] = "--benchmark_enable_random_interleaving=true";
+  args.insert(args.begin() + 1, interleave);  // flags given later win
+  int count = static_cast<int>(args.size());
+  benchmark::Initialize(&count, args.data());
+  if (benchmark::ReportUnrecognizedArguments(count, args.data())) {
     return 1;
+  }
+  add(benchmark::RegisterBenchmark("twenty_counts/octant_arc_length", twenty_counts,
+                                   octant_arc_length));
+  add(benchmark::RegisterBenchmark("twenty_counts/plain_transcription", twenty_counts,
+                                   plain_octant_arc_length));
+  for (const placed_kernel& k : placed_kernels) {
+    add(benchmark::RegisterBenchmark(placed_name(k).c_str(), twenty_counts, k.estimate));
+    if (k.offset == 0) {
+      add(benchmark::RegisterBenchmark(floor_name(k.width).c_str(), square_roots, k.floor));
+    }
   }
   per_chord_reporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.print_summary();
+  print_summary(reporter);
   benchmark::Shutdown();
   return 0;
 }

@@ -3,11 +3,9 @@
 # project compiles (program, tests, oracle, benchmark) and come after CMAKE_CXX_FLAGS on each
 # command line: the last word wins, so they undo the fast-math, reassociation and contraction
 # flags that a user or a distribution may pass there.
-if(MSVC)
-  # /fp:precise never contracts unless /fp:contract is added; x64 and 32-bit x86 (/arch:SSE2,
-  # the default) both use SSE2 scalar arithmetic.
-  add_compile_options(/fp:precise)
-  return()
+# GCC and clang only: the sources' own guards (src/binary64.hpp) are theirs too.
+if(NOT CMAKE_CXX_COMPILER_ID MATCHES "^(GNU|Clang)$")
+  message(FATAL_ERROR "octant_pi is built with GCC or clang; ${CMAKE_CXX_COMPILER_ID} is not tried")
 endif()
 
 set(octant_pi_binary64_options
@@ -15,7 +13,8 @@ set(octant_pi_binary64_options
   # square roots by estimates.
   -fno-fast-math -fno-associative-math -fno-reciprocal-math -fsigned-zeros -fno-finite-math-only
   # GCC fuses a * b + c into one FMA by default, even across statements, and clang does so
-  # within an expression: either changes the rounding of every chord.
+  # within an expression: either changes the rounding of every chord. (The estimator also keeps
+  # its products apart by itself; the tests and the plain transcription rely on this option.)
   -ffp-contract=off)
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
   # GCC's -fno-fast-math leaves an explicit -funsafe-math-optimizations in force. (Clang's

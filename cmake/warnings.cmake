@@ -1,11 +1,7 @@
 # octant_pi_warnings(target): the warnings that the project's own code keeps clean.
 function(octant_pi_warnings target)
-  if(MSVC)
-    target_compile_options(${target} PRIVATE /W4 $<$<BOOL:${OCTANT_PI_WERROR}>:/WX>)
-  else()
-    target_compile_options(${target} PRIVATE
-      -Wall -Wextra -Wpedantic -Wconversion -Wsign-conversion -Wshadow -Wdouble-promotion
-      -Wold-style-cast -Wcast-qual -Wformat=2 -Wundef -Wnull-dereference
-      $<$<BOOL:${OCTANT_PI_WERROR}>:-Werror>)
-  endif()
+  target_compile_options(${target} PRIVATE
+    -Wall -Wextra -Wpedantic -Wconversion -Wsign-conversion -Wshadow -Wdouble-promotion
+    -Wold-style-cast -Wcast-qual -Wformat=2 -Wundef -Wnull-dereference
+    $<$<BOOL:${OCTANT_PI_WERROR}>:-Werror>)
 endfunction()

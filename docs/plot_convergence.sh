@@ -5,7 +5,9 @@
 # usage: docs/plot_convergence.sh [PROGRAM] [OUTPUT]
 #   PROGRAM  the built program (default: build/octant_pi)
 #   OUTPUT   the SVG to write (default: docs/convergence.svg)
-# Running it again on the same program and gnuplot writes the same bytes.
+# Running it again on the same program and gnuplot writes the same bytes. The SVG ends with a
+# comment that holds the twenty plotted points and this script's SHA-256, which the test
+# convergence_plot_is_current compares with the program's output and this file.
 set -eu
 here=$(dirname "$0")
 program=${1:-$here/../build/octant_pi}
@@ -46,3 +48,9 @@ set samples 200
 plot 1 / (12 * x**2) with lines linewidth 2 linecolor rgb "#4477aa" title "1/(12 n^2): the polygon's own error", \
      "$data" using 1:(abs(\$2 - pi)) with points pointtype 7 pointsize 1 linecolor rgb "#cc3311" title "octant\\\\_pi's twenty estimates"
 GNUPLOT
+{
+  echo "<!-- drawn by docs/plot_convergence.sh, sha256 $(sha256sum "$0" | cut -d' ' -f1)"
+  echo "plotted points, chords and estimate:"
+  cat "$data"
+  echo "-->"
+} >>"$output"

@@ -2,105 +2,224 @@
 // binary64 on its own, in one fixed order, so that every build returns the same bits.
 #include "octant_arc_length.hpp"
 
-#include <algorithm>
-#include <array>
 #include <cmath>
-#include <cstddef>
+#include <cstdint>
+#include <cstring>
 
 #include "binary64.hpp"
 
-// Where the build enables it, the function is compiled once per x86-64 vector width, and the
-// dynamic loader picks the widest that the processor has. Every clone performs the same
-// operations in the same order: the choice changes the speed, never the result.
-#if defined(OCTANT_PI_VECTOR_CLONES)
-#define VECTOR_CLONES __attribute__((target_clones("avx512f", "avx2", "default")))
-#else
-#define VECTOR_CLONES
+#if defined(__x86_64__) || defined(__i386__)
+#define OCTANT_PI_X86 1
+#include <immintrin.h>
 #endif
 
-// GCC applies -ffp-contract per function: code inlined into a caller compiled with contraction
-// (link-time optimisation inlines across files) is contracted there. Kept out of line, the
-// estimator's arithmetic follows its own options whatever the caller's.
-#if defined(__GNUC__) && !defined(__clang__)
-#define NOT_INLINED __attribute__((noipa))
-#elif defined(__GNUC__) || defined(__clang__)
-#define NOT_INLINED __attribute__((noinline))
-#elif defined(_MSC_VER)
-#define NOT_INLINED __declspec(noinline)
+// On x86 the chords are computed several at a time in vector registers. Each call takes the
+// widest kernel that the processor and the operating system support; a build that defines
+// OCTANT_PI_SINGLE_PATH gets one kernel, the widest that its own flags allow.
+#if defined(OCTANT_PI_X86) && !defined(OCTANT_PI_SINGLE_PATH)
+#define OCTANT_PI_DISPATCH 1
+#define OCTANT_PI_TARGET(isa) __attribute__((target(isa)))
 #else
-#define NOT_INLINED
+#define OCTANT_PI_TARGET(isa)
 #endif
 
 namespace {
 
-// Only two values carry from one chord to the next: the abscissa and the running sum, one
-// dependent addition each. The square roots, squares and differences in between depend on
-// nothing but the chord's own end points, so chords are handled in blocks on the stack: the
-// additions one by one in order, the rest in loops that the compiler turns into vector code.
-VECTOR_CLONES double chord_sum(std::int32_t n) {
-  double sum = 0.0;
-  if (n < 1) {
-    return sum;  // no chord
-  }
-  // Two separate roundings: sqrt(2)/2 first, then the division by n.
+// The walk along the arc: the last point reached, the abscissa before it, the running sum and
+// how many chords are still to come. The sum's binade [sum_low, 2 sum_low) and half the
+// spacing of doubles in it serve the kernels' exact shortcut for the sum.
+struct walk {
+  double x;
+  double y;
+  double x_before;
+  double sum;
+  std::int32_t left;
+  double sum_low;
+  double sum_half_ulp;
+};
+
+// The largest power of two not above x, for x > 0 and normal, which every abscissa and sum
+// here is: the start of x's binade, in which doubles are binade(x) * 2^-52 apart. 0 for x = 0.
+double binade(double x) {
+  std::uint64_t bits = 0;
+  std::memcpy(&bits, &x, sizeof bits);
+  bits &= 0x7ff0000000000000U;
+  std::memcpy(&x, &bits, sizeof x);
+  return x;
+}
+
+void track_sum_binade(walk& w) {
+  w.sum_low = binade(w.sum);
+  w.sum_half_ulp = w.sum_low * 0x1p-53;
+}
+
+// sqrt(2)/2 divided by n: two separate roundings.
+double step_for(std::int32_t n) {
   double step = std::sqrt(2.0) / 2.0;
   step = step / static_cast<double>(n);
+  return step;
+}
 
-  // Small enough for the processor to overlap one block's square roots with the next block's
-  // additions, large enough to keep the loop overhead small.
-  constexpr std::size_t block = 64;
-  // x[0], y[0] start the block's first chord; x[i], y[i] end its i-th chord. Aligned to a
-  // cache line, so that the speed does not depend on where the caller's stack happens to end:
-  // left to chance, the whole sum measured up to 15% slower.
-  alignas(64) std::array<double, block + 1> x{};
-  alignas(64) std::array<double, block + 1> y{};
-  alignas(64) std::array<double, block> chord{};
-  x[0] = 0.0;
-  y[0] = std::sqrt(1.0 - x[0] * x[0]);
-  double x_last = x[0];     // the abscissa, accumulated by repeated addition
-  std::size_t pending = 0;  // chords of the previous block not yet added to the sum
+walk start(std::int32_t n) {
+  walk w{};
+  w.x = 0.0;
+  w.y = std::sqrt(1.0 - unfused(w.x * w.x));  // exactly 1
+  w.left = n;
+  track_sum_binade(w);
+  return w;
+}
 
-  // One pass per block, and one more that adds the last block's chords.
-  const auto chords = static_cast<std::size_t>(n);
-  for (std::size_t done = 0; done < chords || pending > 0;) {
-    const std::size_t count = std::min(block, chords - done);
-    // The two chains of dependent additions, this block's abscissae and the previous block's
-    // chords in increasing x, share one loop so that they run side by side.
-    if (count == pending) {
-      for (std::size_t i = 0; i < count; ++i) {
-        x_last = x_last + step;  // never i * step: its rounding shows in the last digits
-        x[i + 1] = x_last;
-        sum = chord[i] + sum;
-      }
-    } else {  // the first block, a short last block, and the pass after the last block
-      for (std::size_t i = 0; i < count; ++i) {
-        x_last = x_last + step;
-        x[i + 1] = x_last;
-      }
-      for (std::size_t i = 0; i < pending; ++i) {
-        sum = chord[i] + sum;
-      }
-    }
-    // Independent across chords. The points come first, in a loop of their own: each chord
-    // needs its neighbour's y, which a single loop could not compute a vector at a time.
-    for (std::size_t i = 1; i <= count; ++i) {
-      y[i] = std::sqrt(1.0 - x[i] * x[i]);
-    }
-    for (std::size_t i = 0; i < count; ++i) {
-      const double dx = x[i + 1] - x[i];
-      const double dy = y[i + 1] - y[i];
-      chord[i] = std::sqrt(dx * dx + dy * dy);
-    }
-    x[0] = x[count];
-    y[0] = y[count];
-    pending = count;
-    done += count;
+// One chord, exactly as the polygon is defined: the next abscissa by addition (never k * step:
+// the accumulated rounding shows in the last printed digits), its ordinate, the chord's length,
+// added to the running sum in increasing x.
+void add_chord(walk& w, double step) {
+  const double x_prev = w.x;
+  const double y_prev = w.y;
+  const double x = x_prev + step;
+  const double y = std::sqrt(1.0 - unfused(x * x));
+  const double dx = x - x_prev;
+  const double dy = y - y_prev;
+  w.sum = std::sqrt(unfused(dx * dx) + unfused(dy * dy)) + w.sum;
+  w.x_before = x_prev;
+  w.x = x;
+  w.y = y;
+  --w.left;
+}
+
+#if !defined(OCTANT_PI_X86)
+// Every other processor: one chord after another.
+double serial_chord_sum(std::int32_t n) {
+  const double step = step_for(n);
+  walk w = start(n);
+  while (w.left > 0) {
+    add_chord(w, step);
   }
-  return sum;
+  return w.sum;
+}
+#endif
+
+// A kernel as the dispatcher takes it: its name and its entry, from the kernel itself.
+struct path {
+  const char* name;
+  double (*chord_sum)(std::int32_t);
+};
+
+// The x86 kernels: one source, chord_kernel.inc, compiled once per vector width after `pack`
+// (that many doubles in one register), its helpers and the kernel's name. KERNEL marks each
+// function with the width's instruction set.
+#if defined(OCTANT_PI_DISPATCH) || defined(__AVX512F__)
+#define KERNEL OCTANT_PI_TARGET("avx512f") inline
+namespace avx512f {
+constexpr const char* name = "avx512f";
+using pack = __m512d;
+constexpr int lanes = 8;
+KERNEL pack broadcast(double x) { return _mm512_set1_pd(x); }
+KERNEL pack lane_numbers() { return _mm512_set_pd(8.0, 7.0, 6.0, 5.0, 4.0, 3.0, 2.0, 1.0); }
+// The masked forms with all lanes set: GCC 12 warns that the plain ones read an undefined value.
+KERNEL pack root(pack p) { return _mm512_maskz_sqrt_pd(0xff, p); }
+// {before[7], p[0], ..., p[6]}: the lanes one point back along the arc.
+KERNEL pack predecessors(pack before, pack p) {
+  return _mm512_castsi512_pd(
+      _mm512_maskz_alignr_epi64(0xff, _mm512_castpd_si512(p), _mm512_castpd_si512(before), 7));
+}
+KERNEL pack magnitude(pack p) { return _mm512_abs_pd(p); }
+KERNEL pack larger(pack a, pack b) { return _mm512_maskz_max_pd(0xff, a, b); }
+KERNEL bool any_equal(pack a, pack b) { return _mm512_cmp_pd_mask(a, b, _CMP_EQ_OQ) != 0; }
+KERNEL double total(pack p) {
+  const __m256d half =
+      _mm512_maskz_extractf64x4_pd(0xf, p, 0) + _mm512_maskz_extractf64x4_pd(0xf, p, 1);
+  const __m128d quarter = _mm256_castpd256_pd128(half) + _mm256_extractf128_pd(half, 1);
+  return _mm_cvtsd_f64(quarter + _mm_unpackhi_pd(quarter, quarter));
+}
+KERNEL pack load(const double* from) { return _mm512_loadu_pd(from); }
+KERNEL void store(double* to, pack p) { _mm512_storeu_pd(to, p); }
+#include "chord_kernel.inc"
+}  // namespace avx512f
+#undef KERNEL
+#endif
+
+#if defined(OCTANT_PI_DISPATCH) || (defined(__AVX2__) && !defined(__AVX512F__))
+#define KERNEL OCTANT_PI_TARGET("avx2") inline
+namespace avx2 {
+constexpr const char* name = "avx2";
+using pack = __m256d;
+constexpr int lanes = 4;
+KERNEL pack broadcast(double x) { return _mm256_set1_pd(x); }
+KERNEL pack lane_numbers() { return _mm256_set_pd(4.0, 3.0, 2.0, 1.0); }
+KERNEL pack root(pack p) { return _mm256_sqrt_pd(p); }
+// {before[3], p[0], p[1], p[2]}, by way of {before[2], before[3], p[0], p[1]}.
+KERNEL pack predecessors(pack before, pack p) {
+  return _mm256_shuffle_pd(_mm256_permute2f128_pd(before, p, 0x21), p, 0x5);
+}
+KERNEL pack magnitude(pack p) { return _mm256_andnot_pd(_mm256_set1_pd(-0.0), p); }
+KERNEL pack larger(pack a, pack b) { return _mm256_max_pd(a, b); }
+KERNEL bool any_equal(pack a, pack b) {
+  return _mm256_movemask_pd(_mm256_cmp_pd(a, b, _CMP_EQ_OQ)) != 0;
+}
+KERNEL double total(pack p) {
+  const __m128d half = _mm256_castpd256_pd128(p) + _mm256_extractf128_pd(p, 1);
+  return _mm_cvtsd_f64(half + _mm_unpackhi_pd(half, half));
+}
+KERNEL pack load(const double* from) { return _mm256_loadu_pd(from); }
+KERNEL void store(double* to, pack p) { _mm256_storeu_pd(to, p); }
+#include "chord_kernel.inc"
+}  // namespace avx2
+#undef KERNEL
+#endif
+
+#if defined(OCTANT_PI_DISPATCH) || \
+    (defined(OCTANT_PI_X86) && defined(__SSE2__) && !defined(__AVX2__))
+#define KERNEL OCTANT_PI_TARGET("sse2") inline
+namespace sse2 {
+constexpr const char* name = "sse2";
+using pack = __m128d;
+constexpr int lanes = 2;
+KERNEL pack broadcast(double x) { return _mm_set1_pd(x); }
+KERNEL pack lane_numbers() { return _mm_set_pd(2.0, 1.0); }
+KERNEL pack root(pack p) { return _mm_sqrt_pd(p); }
+// {before[1], p[0]}
+KERNEL pack predecessors(pack before, pack p) { return _mm_shuffle_pd(before, p, 0x1); }
+KERNEL pack magnitude(pack p) { return _mm_andnot_pd(_mm_set1_pd(-0.0), p); }
+KERNEL pack larger(pack a, pack b) { return _mm_max_pd(a, b); }
+KERNEL bool any_equal(pack a, pack b) { return _mm_movemask_pd(_mm_cmpeq_pd(a, b)) != 0; }
+KERNEL double total(pack p) { return _mm_cvtsd_f64(p + _mm_unpackhi_pd(p, p)); }
+KERNEL pack load(const double* from) { return _mm_loadu_pd(from); }
+KERNEL void store(double* to, pack p) { _mm_storeu_pd(to, p); }
+#include "chord_kernel.inc"
+}  // namespace sse2
+#undef KERNEL
+#endif
+
+path chosen_path() {
+#if defined(OCTANT_PI_DISPATCH)
+  // The processor's and the operating system's support (the register state saved on a
+  // switch, XGETBV) as the compiler's run-time library reads them.
+  __builtin_cpu_init();
+  if (__builtin_cpu_supports("avx512f")) {
+    return avx512f::this_kernel();
+  }
+  if (__builtin_cpu_supports("avx2")) {
+    return avx2::this_kernel();
+  }
+  return sse2::this_kernel();
+#elif defined(__AVX512F__)
+  return avx512f::this_kernel();
+#elif defined(__AVX2__)
+  return avx2::this_kernel();
+#elif defined(OCTANT_PI_X86) && defined(__SSE2__)
+  return sse2::this_kernel();
+#else
+  return {"serial", serial_chord_sum};
+#endif
 }
 
 }  // namespace
 
-// Callers in other files reach the clones through this plain function: clang 14 would link
-// their calls to the clone selector itself rather than to the clone it selects.
-NOT_INLINED double octant_arc_length(std::int32_t n) { return chord_sum(n); }
+double octant_arc_length(std::int32_t n) {
+  if (n < 1) {
+    return 0.0;  // no chord; the step would divide by zero or be negative
+  }
+  return chosen_path().chord_sum(n);
+}
+
+const char* octant_arc_length_path() { return chosen_path().name; }

@@ -3,7 +3,7 @@
 # popping (p) and integer (fi...) forms. The linked program rather than the library's object,
 # because under LTO the object holds no machine code yet.
 execute_process(COMMAND ${NM} ${PROGRAM} OUTPUT_VARIABLE symbols RESULT_VARIABLE status)
-string(REGEX MATCHALL "[^ \t\n]*(octant_arc_length|chord_sum)[^ \t\n]*" names "${symbols}")
+string(REGEX MATCHALL "[^ \t\n]*(octant_arc_length|chord_sum|walk_binade|add_chords?|add_pack_by_steps)[^ \t\n]*" names "${symbols}")
 if(NOT status EQUAL 0 OR NOT names)
   message(FATAL_ERROR "no estimator function among the symbols of ${PROGRAM}")
 endif()

@@ -1,8 +1,22 @@
-# Sourced by the CI scripts: one line of result per check, logs in $out (cleared here).
+# Sourced by the CI scripts, with $out set: one line of result per check, logs in $out.
+: "${out:?}"
 src=$PWD
 expected=$src/tests/data/expected_output.txt
-rm -rf "$out" && mkdir -p "$out"
+expected_bits=$src/tests/data/expected_bits.txt
 failed=0
+
+# $out is the scripts' own: made here and marked, or found empty. A marked folder is emptied for
+# the new run; a folder with anything else in it is left as it is, and the run stops.
+marker=.octant_pi_ci_output
+if [ -e "$out" ] && [ ! -e "$out/$marker" ] && [ -n "$(ls -A "$out")" ]; then
+  echo "$0: $out holds files that these scripts did not make; name an empty or new folder" >&2
+  exit 2
+fi
+mkdir -p "$out"
+find "$out" -mindepth 1 -maxdepth 1 ! -name "$marker" -exec rm -rf {} +
+touch "$out/$marker"
+
+selected() { [[ -z ${MATRIX_ONLY:-} || $1 =~ $MATRIX_ONLY ]]; }
 
 report() {  # NAME STATUS SECONDS [NOTE]: PASS or FAIL, with the log to read on failure
   local note=${4:+ $4}
@@ -24,15 +38,27 @@ kernel_runs_i386() {  # LOG: whether this kernel executes a static 32-bit x86 pr
   i686-linux-gnu-gcc -static -o "$probe" "$probe.c" >>"$1" 2>&1 && "$probe" >>"$1" 2>&1
 }
 
-# wine64|wine32 EXE DIR: run EXE with DIR as the current folder and one line on standard input.
+# wine64|wine32 EXE DIR [ARGS...]: run EXE with DIR as the current folder, one line on standard
+# input.
 run_wine() {
-  local loader=/usr/lib/wine/wine64 arch=win64
+  local loader=/usr/lib/wine/wine64 arch=win64 exe=$2 dir=$3
   [ "$1" = wine32 ] && loader=/usr/lib/wine/wine arch=win32
-  ( cd "$3" && printf '\n' | env WINEDEBUG=-all WINEARCH=$arch WINEPREFIX="$out/$1-prefix" \
-      WINEDLLOVERRIDES=mscoree,mshtml=d "$loader" "$2" )
+  shift 3
+  ( cd "$dir" && printf '\n' | env WINEDEBUG=-all WINEARCH=$arch WINEPREFIX="$out/$arch-prefix" \
+      WINEDLLOVERRIDES=mscoree,mshtml=d "$loader" "$exe" "$@" )
 }
 
 # EXE DIR under wine64|wine32 prints the twenty lines with CR LF line ends.
 prints_expected_crlf() {  # wine64|wine32 EXE DIR
   run_wine "$@" >"$3/out.txt" && sed 's/$/\r/' "$expected" | cmp - "$3/out.txt"
+}
+
+# plain_compile NAME-IN-LOG CXX FLAGS exact|refused [MESSAGE] [EMULATOR...]: the estimator's
+# sources compiled as another project would (tests/bits/plain_compile.cmake).
+plain_compile() {
+  local name=$1 cxx=$2 flags=$3 expect=$4 message=${5:-}
+  shift 5 2>/dev/null || shift $#
+  cmake -DSOURCE_DIR="$src" -DWORK_DIR="$out/$name" -DCXX="$cxx" -DFLAGS="$flags" \
+    -DEXPECT="$expect" -DMESSAGE="$message" -DDATA="$expected_bits" -DEMULATOR="$*" \
+    -P "$src/tests/bits/plain_compile.cmake"
 }

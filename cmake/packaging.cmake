@@ -1,7 +1,9 @@
 # Install rules and release packages (`cmake --build build --target package`): on Linux a Debian
-# package, for Windows a zip with the static octant_pi.exe. The packages are byte-reproducible:
-# every timestamp in them is SOURCE_DATE_EPOCH, taken from the last commit unless the caller sets
-# it, and nothing of the build folder's path reaches the program (see src/).
+# package for the target's architecture, and an RPM package beside the host's; with
+# OCTANT_PI_STATIC a tarball of the statically linked program instead; for Windows a zip with the
+# static octant_pi.exe. The packages are byte-reproducible: every timestamp in them is
+# SOURCE_DATE_EPOCH, taken from the last commit unless the caller sets it, and nothing of the
+# build folder's path reaches the program (see src/).
 if(EMSCRIPTEN)
   return()  # the wasm build is run with node from its build folder; there is nothing to package
 endif()
@@ -18,6 +20,35 @@ else()
   endif()
 endif()
 
+# Debian's name of the target's architecture (amd64, arm64, armhf, ...), from the compiler's own
+# triplet: a cross build's package is labelled for its target, not for the build machine.
+function(octant_pi_debian_architecture result)
+  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -dumpmachine OUTPUT_VARIABLE triplet
+                  OUTPUT_STRIP_TRAILING_WHITESPACE)
+  execute_process(COMMAND dpkg-architecture -t ${triplet} -qDEB_HOST_ARCH OUTPUT_VARIABLE arch
+                  OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET RESULT_VARIABLE status)
+  if(NOT status EQUAL 0 OR arch STREQUAL "")
+    message(FATAL_ERROR "dpkg-architecture knows no Debian architecture for ${triplet} "
+                        "(Debian package dpkg-dev)")
+  endif()
+  set(${result} ${arch} PARENT_SCOPE)
+endfunction()
+
+set(CPACK_PACKAGE_NAME ${package_name})
+set(CPACK_PACKAGE_VENDOR "the octant_pi authors")
+set(CPACK_PACKAGE_CONTACT "the octant_pi authors <octant-pi@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "estimate pi from polygons inscribed in the unit circle")
+set(CPACK_PACKAGE_DESCRIPTION "\
+octant_pi measures polygons of 5000, 10000, ... 100000 chords inscribed in one
+eighth of the unit circle and prints twenty estimates of pi with thirteen
+decimals, then waits for one character on standard input.
+.
+Every operation is rounded to IEEE 754 double precision on its own, in one
+fixed order, so the program prints the same digits on every processor.")
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/cpack_reproducible.cmake)
+# CPack stamps every file and archive member with SOURCE_DATE_EPOCH when it is in its environment.
+set(cpack_config "set(ENV{SOURCE_DATE_EPOCH} ${source_date_epoch})\n")
+
 if(WIN32)
   install(TARGETS octant_pi RUNTIME DESTINATION .)
   # Windows readers expect CR LF line ends in text files.
@@ -31,6 +62,14 @@ if(WIN32)
   endif()
   set(CPACK_GENERATOR ZIP)
   set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+elseif(OCTANT_PI_STATIC)
+  # One folder with the program, its man page, the license and a readme.
+  set(CPACK_PACKAGE_FILE_NAME ${package_name}-${PROJECT_VERSION}-linux-${CMAKE_SYSTEM_PROCESSOR})
+  install(TARGETS octant_pi RUNTIME DESTINATION .)
+  install(FILES ${PROJECT_SOURCE_DIR}/docs/octant_pi.1 ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION .)
+  install(FILES ${PROJECT_SOURCE_DIR}/packaging/linux-readme.txt DESTINATION . RENAME README)
+  set(CPACK_GENERATOR TGZ)
+  set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 else()
   install(TARGETS octant_pi RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   # Man page and changelog compressed as Debian wants them, with no name or time in the header.
@@ -51,29 +90,44 @@ else()
           DESTINATION ${docdir})
 
   set(CPACK_GENERATOR DEB)
+  octant_pi_debian_architecture(CPACK_DEBIAN_PACKAGE_ARCHITECTURE)
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # octant-pi_<version>_<arch>.deb
   set(CPACK_DEBIAN_PACKAGE_SECTION math)
   set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+  # dpkg-shlibdeps reads the target's C library from Debian's multiarch package of it
+  # (libc6:arm64, say), which a cross build needs installed.
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   set(CPACK_DEBIAN_PACKAGE_HOMEPAGE_IGNORE ON)
+
+  # An RPM package of the same files beside the host's Debian package.
+  find_program(OCTANT_PI_RPMBUILD rpmbuild)
+  if(NOT CMAKE_CROSSCOMPILING AND OCTANT_PI_RPMBUILD)
+    list(APPEND CPACK_GENERATOR RPM)
+    set(CPACK_RPM_FILE_NAME RPM-DEFAULT)  # octant-pi-<version>-<release>.<arch>.rpm
+    set(CPACK_RPM_PACKAGE_RELEASE 1)
+    set(CPACK_RPM_PACKAGE_LICENSE MIT)
+    set(CPACK_RPM_PACKAGE_GROUP "Applications/Engineering")
+    set(CPACK_RPM_PACKAGE_SUMMARY "Estimate pi from polygons inscribed in the unit circle")
+    string(REPLACE "\n.\n" "\n\n" CPACK_RPM_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
+    # The man page folders belong to the system.
+    set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION /usr/share/man /usr/share/man/man1)
+    set(CPACK_RPM_CHANGELOG_FILE ${PROJECT_SOURCE_DIR}/packaging/rpm-changelog)
+    set(CPACK_RPM_USER_FILELIST "%doc /usr/share/doc/${package_name}/changelog.gz"
+                                "%license /usr/share/doc/${package_name}/copyright")
+    # rpmbuild's own reproducibility settings: build time, file times and build host from
+    # SOURCE_DATE_EPOCH and fixed text, and no build-id links that name the build.
+    set(CPACK_RPM_SPEC_MORE_DEFINE "\
+%define use_source_date_epoch_as_buildtime 1
+%define clamp_mtime_to_source_date_epoch 1
+%define _buildhost reproducible
+%define _build_id_links none
+%define packager ${CPACK_PACKAGE_CONTACT}")
+  endif()
 endif()
 
-set(CPACK_PACKAGE_NAME ${package_name})
-set(CPACK_PACKAGE_VENDOR "the octant_pi authors")
-set(CPACK_PACKAGE_CONTACT "the octant_pi authors <octant-pi@example.org>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "estimate pi from polygons inscribed in the unit circle")
-set(CPACK_PACKAGE_DESCRIPTION "\
-octant_pi measures polygons of 5000, 10000, ... 100000 chords inscribed in one
-eighth of the unit circle and prints twenty estimates of pi with thirteen
-decimals, then waits for one character on standard input.
-.
-Every operation is rounded to IEEE 754 double precision on its own, in one
-fixed order, so the program prints the same digits on every processor.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-# CPack stamps every file and archive member with SOURCE_DATE_EPOCH when it is in its environment.
-set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/cpack_reproducible.cmake)
-file(WRITE ${CPACK_PROJECT_CONFIG_FILE} "set(ENV{SOURCE_DATE_EPOCH} ${source_date_epoch})\n")
+file(WRITE ${CPACK_PROJECT_CONFIG_FILE} "${cpack_config}")
 include(CPack)

@@ -16,11 +16,16 @@ static_assert(std::numeric_limits<double>::is_iec559 && std::numeric_limits<doub
 
 // -fassociative-math and -freciprocal-math, alone or within -funsafe-math-optimizations, would
 // reorder the running sum and the exact shortcuts. Clang lets the source switch them off again;
-// on wasm, which has no float_control, reassociation at least.
+// on wasm, which has no float_control, reassociation at least. "precise" also turns contraction
+// within an expression back on, which FP_CONTRACT OFF then undoes for the products that do not
+// pass through unfused() (the plain transcription's, say); -ffp-contract=fast ignores both
+// pragmas, which is why the estimator does not rely on them for its products.
 #if defined(__clang__) && defined(__wasm__)
 #pragma clang fp reassociate(off)
+#pragma STDC FP_CONTRACT OFF
 #elif defined(__clang__)
 #pragma float_control(precise, on)
+#pragma STDC FP_CONTRACT OFF
 #endif
 
 // GCC has no such pragma, but its macros name the flags that change the digits.

@@ -24,7 +24,9 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 
 if [ -n "$missing" ]; then
-  apt-get update -qq
+  # An index that fails to download (a mirror in the middle of a sync) need not stop the
+  # install: apt-get install says so if a package is then missing.
+  apt-get update -qq || echo "install_dependencies.sh: apt-get update had errors; installing anyway" >&2
   # shellcheck disable=SC2086  # a list of package names
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing >/dev/null
 fi

@@ -38,27 +38,15 @@ kernel_runs_i386() {  # LOG: whether this kernel executes a static 32-bit x86 pr
   i686-linux-gnu-gcc -static -o "$probe" "$probe.c" >>"$1" 2>&1 && "$probe" >>"$1" 2>&1
 }
 
-# wine64|wine32 EXE DIR [ARGS...]: run EXE with DIR as the current folder, one line on standard
-# input.
+# wine64|wine32 EXE DIR: run EXE with DIR as the current folder and one line on standard input.
 run_wine() {
-  local loader=/usr/lib/wine/wine64 arch=win64 exe=$2 dir=$3
+  local loader=/usr/lib/wine/wine64 arch=win64
   [ "$1" = wine32 ] && loader=/usr/lib/wine/wine arch=win32
-  shift 3
-  ( cd "$dir" && printf '\n' | env WINEDEBUG=-all WINEARCH=$arch WINEPREFIX="$out/$arch-prefix" \
-      WINEDLLOVERRIDES=mscoree,mshtml=d "$loader" "$exe" "$@" )
+  ( cd "$3" && printf '\n' | env WINEDEBUG=-all WINEARCH=$arch WINEPREFIX="$out/$1-prefix" \
+      WINEDLLOVERRIDES=mscoree,mshtml=d "$loader" "$2" )
 }
 
 # EXE DIR under wine64|wine32 prints the twenty lines with CR LF line ends.
 prints_expected_crlf() {  # wine64|wine32 EXE DIR
   run_wine "$@" >"$3/out.txt" && sed 's/$/\r/' "$expected" | cmp - "$3/out.txt"
-}
-
-# plain_compile NAME-IN-LOG CXX FLAGS exact|refused [MESSAGE] [EMULATOR...]: the estimator's
-# sources compiled as another project would (tests/bits/plain_compile.cmake).
-plain_compile() {
-  local name=$1 cxx=$2 flags=$3 expect=$4 message=${5:-}
-  shift 5 2>/dev/null || shift $#
-  cmake -DSOURCE_DIR="$src" -DWORK_DIR="$out/$name" -DCXX="$cxx" -DFLAGS="$flags" \
-    -DEXPECT="$expect" -DMESSAGE="$message" -DDATA="$expected_bits" -DEMULATOR="$*" \
-    -P "$src/tests/bits/plain_compile.cmake"
 }

@@ -26,8 +26,15 @@ add_compile_options(${octant_pi_binary64_options})
 # Under LTO the code is compiled again at link time: the same options hold there.
 add_link_options(${octant_pi_binary64_options})
 
-# 32-bit x86 evaluates in the x87 unit's 80-bit registers unless told to use SSE2; a user's
-# -mfpmath=387 would do the same on x86-64. Emscripten calls its processor x86, but it is wasm.
+# Whether the target is an x86 processor (32- or 64-bit); Emscripten calls its processor x86,
+# but it is wasm.
+set(OCTANT_PI_X86 FALSE)
 if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(i[3-6]86|x86|X86|x86_64|AMD64)$" AND NOT EMSCRIPTEN)
+  set(OCTANT_PI_X86 TRUE)
+endif()
+
+# 32-bit x86 evaluates in the x87 unit's 80-bit registers unless told to use SSE2; a user's
+# -mfpmath=387 would do the same on x86-64.
+if(OCTANT_PI_X86)
   add_compile_options(-msse2 -mfpmath=sse)
 endif()

@@ -45,9 +45,6 @@ decimals, then waits for one character on standard input.
 .
 Every operation is rounded to IEEE 754 double precision on its own, in one
 fixed order, so the program prints the same digits on every processor.")
-set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/cpack_reproducible.cmake)
-# CPack stamps every file and archive member with SOURCE_DATE_EPOCH when it is in its environment.
-set(cpack_config "set(ENV{SOURCE_DATE_EPOCH} ${source_date_epoch})\n")
 
 if(WIN32)
   install(TARGETS octant_pi RUNTIME DESTINATION .)
@@ -129,5 +126,7 @@ set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-file(WRITE ${CPACK_PROJECT_CONFIG_FILE} "${cpack_config}")
+# CPack stamps every file and archive member with SOURCE_DATE_EPOCH when it is in its environment.
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/cpack_reproducible.cmake)
+file(WRITE ${CPACK_PROJECT_CONFIG_FILE} "set(ENV{SOURCE_DATE_EPOCH} ${source_date_epoch})\n")
 include(CPack)

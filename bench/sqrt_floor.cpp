@@ -1,6 +1,7 @@
 // The square-root floor of one vector width: two vector square roots per chord and nothing
 // else, what any kernel of that width that takes the chord's two roots must spend at least.
-// Compiled once per width (-mavx512f, -mavx2 or neither) under the name sqrt_floor_<width>.
+// Compiled once per width (-mavx512f, -mavx2 or neither) and code placement, under the name
+// sqrt_floor_<width>_at_<offset>.
 #include <immintrin.h>
 
 #include <cstdint>

@@ -1,8 +1,7 @@
-// Square-root floors, one per x86-64 vector width (sqrt_floor.cpp).
+// A square-root floor (sqrt_floor.cpp), which the build compiles once per x86-64 vector width and
+// code placement, each under its own name.
 #pragma once
 
 #include <cstdint>
 
-double sqrt_floor_avx512f(std::int64_t chords);
-double sqrt_floor_avx2(std::int64_t chords);
-double sqrt_floor_sse2(std::int64_t chords);
+double sqrt_floor(std::int64_t chords);

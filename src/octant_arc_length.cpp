@@ -29,7 +29,8 @@ namespace {
 
 // The walk along the arc: the last point reached, the abscissa before it, the running sum and
 // how many chords are still to come. The sum's binade [sum_low, 2 sum_low) and half the
-// spacing of doubles in it serve the kernels' exact shortcut for the sum.
+// spacing of doubles in it serve the kernels' exact shortcut for the sum; x_cross, an abscissa
+// below which the sum cannot yet reach 2 sum_low, lets them see that moment coming.
 struct walk {
   double x;
   double y;
@@ -38,6 +39,7 @@ struct walk {
   std::int32_t left;
   double sum_low;
   double sum_half_ulp;
+  double x_cross;
 };
 
 // The largest power of two not above x, for x > 0 and normal, which every abscissa and sum
@@ -50,9 +52,14 @@ double binade(double x) {
   return x;
 }
 
+// The polygon is never longer than its arc, asin(x), so the sum reaches t = 2 sum_low near or
+// after x = sin(t) >= t - t^3/6; the factor 1 - 2^-20 leaves room for rounding errors. A guess at
+// where the shortcut will fail, no more: a wrong guess costs time, never a bit.
 void track_sum_binade(walk& w) {
   w.sum_low = binade(w.sum);
   w.sum_half_ulp = w.sum_low * 0x1p-53;
+  const double t = 2.0 * w.sum_low;
+  w.x_cross = (t - t * t * t / 6.0) * (1.0 - 0x1p-20);
 }
 
 // sqrt(2)/2 divided by n: two separate roundings.
@@ -120,6 +127,10 @@ constexpr std::int32_t lanes = 8;
 // next roots down: a chunk's sums are taken after all its chords, in a pass of their own. (At the
 // narrower widths one pass measured faster.)
 constexpr bool sums_apart = true;
+// A chunk whose sum may reach its next binade is added a pack at a time from the start: a chunk
+// sum that turns out not to fit would cost a mispredicted branch that waits for the roots. (At
+// the narrower widths that costs less than the check, as measured.)
+constexpr bool foresees_crossing = true;
 KERNEL pack broadcast(double x) { return _mm512_set1_pd(x); }
 KERNEL pack lane_numbers() { return _mm512_set_pd(8.0, 7.0, 6.0, 5.0, 4.0, 3.0, 2.0, 1.0); }
 // The masked forms with all lanes set: GCC 12 warns that the plain ones read an undefined value.
@@ -152,6 +163,7 @@ constexpr const char* name = "avx2";
 using pack = __m256d;
 constexpr std::int32_t lanes = 4;
 constexpr bool sums_apart = false;
+constexpr bool foresees_crossing = false;
 KERNEL pack broadcast(double x) { return _mm256_set1_pd(x); }
 KERNEL pack lane_numbers() { return _mm256_set_pd(4.0, 3.0, 2.0, 1.0); }
 KERNEL pack root(pack p) { return _mm256_sqrt_pd(p); }
@@ -183,6 +195,7 @@ constexpr const char* name = "sse2";
 using pack = __m128d;
 constexpr std::int32_t lanes = 2;
 constexpr bool sums_apart = false;
+constexpr bool foresees_crossing = false;
 KERNEL pack broadcast(double x) { return _mm_set1_pd(x); }
 KERNEL pack lane_numbers() { return _mm_set_pd(2.0, 1.0); }
 KERNEL pack root(pack p) { return _mm_sqrt_pd(p); }

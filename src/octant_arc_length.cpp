@@ -29,8 +29,8 @@ namespace {
 
 // The walk along the arc: the last point reached, the abscissa before it, the running sum and
 // how many chords are still to come. The sum's binade [sum_low, 2 sum_low) and half the
-// spacing of doubles in it serve the kernels' exact shortcut for the sum; x_cross, an abscissa
-// below which the sum cannot yet reach 2 sum_low, lets them see that moment coming.
+// spacing of doubles in it serve the kernels' exact shortcut for the sum; x_cross, a guess at
+// the abscissa where the sum reaches 2 sum_low, lets them see that moment coming.
 struct walk {
   double x;
   double y;
@@ -127,9 +127,9 @@ constexpr std::int32_t lanes = 8;
 // next roots down: a chunk's sums are taken after all its chords, in a pass of their own. (At the
 // narrower widths one pass measured faster.)
 constexpr bool sums_apart = true;
-// A chunk whose sum may reach its next binade is added a pack at a time from the start: a chunk
-// sum that turns out not to fit would cost a mispredicted branch that waits for the roots. (At
-// the narrower widths that costs less than the check, as measured.)
+// A chunk whose sum may reach its next binade is added a pack at a time from the start, decided
+// before its roots are taken rather than found out after them (measured 2.5 to 4 % faster; at
+// the narrower widths no faster, or slower).
 constexpr bool foresees_crossing = true;
 KERNEL pack broadcast(double x) { return _mm512_set1_pd(x); }
 KERNEL pack lane_numbers() { return _mm512_set_pd(8.0, 7.0, 6.0, 5.0, 4.0, 3.0, 2.0, 1.0); }

@@ -1,9 +1,10 @@
 #!/bin/sh
-# Installs what the tests need on Debian 12, as root: Debian's packages of GoogleTest, Google
-# Benchmark, clang (the plain-compile tests), qemu-user (the narrower kernels) and locales, and
+# Installs what the tests need on Debian 12, as root: Debian's packages of Python (the end-to-end
+# tests), GoogleTest, Google Benchmark, clang (the plain-compile tests), qemu-user (the narrower
+# kernels) and locales, and
 # the de_DE.UTF-8 locale that the environment test sets. What is there already is left alone.
 set -eu
-packages="g++ cmake make libgtest-dev libbenchmark-dev clang qemu-user locales"
+packages="g++ cmake make python3 libgtest-dev libbenchmark-dev clang qemu-user locales"
 
 missing=""
 for package in $packages; do

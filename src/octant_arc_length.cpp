@@ -123,13 +123,12 @@ namespace avx512f {
 constexpr const char* name = "avx512f";
 using pack = __m512d;
 constexpr std::int32_t lanes = 8;
-// The roots of eight chords at a time come fast enough that additions waiting for them slow the
-// next roots down: a chunk's sums are taken after all its chords, in a pass of their own. (At the
-// narrower widths one pass measured faster.)
+// Two speed choices, each made per width by the benchmark (docs/speed.md), neither of which can
+// change a bit. sums_apart: a chunk's sums are taken after all its chords, in a pass of their
+// own, so that additions waiting for the roots do not hold the next roots back.
+// foresees_crossing: a chunk whose sum may reach its next binade is added a pack at a time from
+// the start, decided before its roots are taken rather than found out after them.
 constexpr bool sums_apart = true;
-// A chunk whose sum may reach its next binade is added a pack at a time from the start, decided
-// before its roots are taken rather than found out after them (measured 2.5 to 4 % faster; at
-// the narrower widths no faster, or slower).
 constexpr bool foresees_crossing = true;
 KERNEL pack broadcast(double x) { return _mm512_set1_pd(x); }
 KERNEL pack lane_numbers() { return _mm512_set_pd(8.0, 7.0, 6.0, 5.0, 4.0, 3.0, 2.0, 1.0); }

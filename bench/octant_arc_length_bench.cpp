@@ -1,10 +1,12 @@
 // Speed of octant_arc_length in nanoseconds per chord over the program's workload, its twenty
 // counts (1,050,000 chords): the kernel that this processor gets against the plain
-// transcription, and, on x86-64, each kernel built alone at four code placements against the
-// square-root floor of its width (two vector square roots per chord and nothing else).
+// transcription, and, on x86-64, each kernel that this processor can run, built alone at four
+// code placements, against the square-root floor of its width (two vector square roots per
+// chord and nothing else).
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <iterator>
@@ -30,6 +32,13 @@ struct placed_kernel {
   double (*floor)(std::int64_t);
 };
 const std::vector<placed_kernel> placed_kernels = {OCTANT_PI_PLACED_KERNELS};
+
+// Whether this processor runs the kernels of WIDTH: the estimator takes the widest it can run,
+// and each width's instruction set holds the narrower ones'.
+bool runs_here(const std::string& width) {
+  const std::string widest = octant_arc_length_path();
+  return width == "sse2" || width == widest || (width == "avx2" && widest == "avx512f");
+}
 
 // The program's workload: one call per output line.
 void twenty_counts(benchmark::State& state, double (*estimate)(std::int32_t)) {
@@ -72,7 +81,7 @@ class per_chord_reporter : public benchmark::ConsoleReporter {
 
   double ns(const std::string& name) const {
     const auto found = ns_per_chord_.find(name);
-    return found == ns_per_chord_.end() ? 0.0 : found->second;
+    return found == ns_per_chord_.end() ? std::nan("") : found->second;  // not run
   }
 
  private:
@@ -92,6 +101,10 @@ void print_summary(const per_chord_reporter& r) {
       "\neach kernel / the square-root floor of its width, the fastest of its four"
       " placements,\nat code offsets 0 16 32 48:\n");
   for (const char* width : {"avx512f", "avx2", "sse2"}) {
+    if (!runs_here(width)) {
+      std::printf("  %-8s skipped: this processor does not run it\n", width);
+      continue;
+    }
     std::vector<placed_kernel> placed;
     std::copy_if(placed_kernels.begin(), placed_kernels.end(), std::back_inserter(placed),
                  [width](const placed_kernel& k) { return std::string(k.width) == width; });
@@ -114,18 +127,20 @@ void print_summary(const per_chord_reporter& r) {
   }
 }
 
-// Repeated and compared by medians, in random order, since the machine may be busy with other
-// work; a short minimum time per repetition keeps the whole run short.
-void add(benchmark::internal::Benchmark* b) {
-  b->Repetitions(15)->MinTime(0.1)->DisplayAggregatesOnly()->Unit(benchmark::kMicrosecond);
-}
+void add(benchmark::internal::Benchmark* b) { b->Unit(benchmark::kMicrosecond); }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::vector<char*> args(argv, argv + argc);
+  // Repeated and compared by medians, in random order, since the machine may be busy with other
+  // work; a short minimum time per repetition keeps the whole run short. Flags given later, on
+  // the command line, win: --benchmark_repetitions=2 --benchmark_min_time=0 for a quick look.
   char interleave[] = "--benchmark_enable_random_interleaving=true";
-  args.insert(args.begin() + 1, interleave);  // flags given later win
+  char repetitions[] = "--benchmark_repetitions=15";
+  char min_time[] = "--benchmark_min_time=0.1";
+  char aggregates[] = "--benchmark_display_aggregates_only=true";
+  std::vector<char*> args = {argv[0], interleave, repetitions, min_time, aggregates};
+  std::copy(argv + 1, argv + argc, std::back_inserter(args));
   int count = static_cast<int>(args.size());
   benchmark::Initialize(&count, args.data());
   if (benchmark::ReportUnrecognizedArguments(count, args.data())) {
@@ -136,6 +151,9 @@ int main(int argc, char** argv) {
   add(benchmark::RegisterBenchmark("twenty_counts/plain_transcription", twenty_counts,
                                    plain_octant_arc_length));
   for (const placed_kernel& k : placed_kernels) {
+    if (!runs_here(k.width)) {
+      continue;
+    }
     add(benchmark::RegisterBenchmark(placed_name(k).c_str(), twenty_counts, k.estimate));
     add(benchmark::RegisterBenchmark(floor_name(k).c_str(), square_roots, k.floor));
   }

@@ -20,20 +20,6 @@ else()
   endif()
 endif()
 
-# Debian's name of the target's architecture (amd64, arm64, armhf, ...), from the compiler's own
-# triplet: a cross build's package is labelled for its target, not for the build machine.
-function(octant_pi_debian_architecture result)
-  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -dumpmachine OUTPUT_VARIABLE triplet
-                  OUTPUT_STRIP_TRAILING_WHITESPACE)
-  execute_process(COMMAND dpkg-architecture -t ${triplet} -qDEB_HOST_ARCH OUTPUT_VARIABLE arch
-                  OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET RESULT_VARIABLE status)
-  if(NOT status EQUAL 0 OR arch STREQUAL "")
-    message(FATAL_ERROR "dpkg-architecture knows no Debian architecture for ${triplet} "
-                        "(Debian package dpkg-dev)")
-  endif()
-  set(${result} ${arch} PARENT_SCOPE)
-endfunction()
-
 set(CPACK_PACKAGE_NAME ${package_name})
 set(CPACK_PACKAGE_VENDOR "the octant_pi authors")
 set(CPACK_PACKAGE_CONTACT "the octant_pi authors <octant-pi@example.org>")
@@ -86,8 +72,14 @@ else()
   install(FILES ${PROJECT_BINARY_DIR}/changelog.gz ${PROJECT_SOURCE_DIR}/packaging/copyright
           DESTINATION ${docdir})
 
-  set(CPACK_GENERATOR DEB)
-  octant_pi_debian_architecture(CPACK_DEBIAN_PACKAGE_ARCHITECTURE)
+  # The Debian package asks for dpkg-dev only when it is built (cpack_project_config.cmake.in):
+  # a configure without it, as on Fedora or Arch, leaves the package out of the default list.
+  # Looked for on PATH alone, where dpkg-buildpackage would look.
+  find_program(OCTANT_PI_DPKG_ARCHITECTURE dpkg-architecture NO_CMAKE_SYSTEM_PATH)
+  set(CPACK_GENERATOR "")
+  if(OCTANT_PI_DPKG_ARCHITECTURE)
+    list(APPEND CPACK_GENERATOR DEB)
+  endif()
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # octant-pi_<version>_<arch>.deb
   set(CPACK_DEBIAN_PACKAGE_SECTION math)
   set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
@@ -96,7 +88,7 @@ else()
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   set(CPACK_DEBIAN_PACKAGE_HOMEPAGE_IGNORE ON)
 
-  # An RPM package of the same files beside the host's Debian package.
+  # An RPM package of the same files, for the host.
   find_program(OCTANT_PI_RPMBUILD rpmbuild)
   if(NOT CMAKE_CROSSCOMPILING AND OCTANT_PI_RPMBUILD)
     list(APPEND CPACK_GENERATOR RPM)
@@ -120,13 +112,22 @@ else()
 %define _build_id_links none
 %define packager ${CPACK_PACKAGE_CONTACT}")
   endif()
+  if(NOT CPACK_GENERATOR)
+    set(CPACK_GENERATOR DEB)  # nothing else to build here: `package` asks for dpkg-dev
+  endif()
 endif()
 
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-# CPack stamps every file and archive member with SOURCE_DATE_EPOCH when it is in its environment.
-set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/cpack_reproducible.cmake)
-file(WRITE ${CPACK_PROJECT_CONFIG_FILE} "set(ENV{SOURCE_DATE_EPOCH} ${source_date_epoch})\n")
+# Read by cpack for each package it builds. CPack stamps every file and archive member with
+# SOURCE_DATE_EPOCH when it is in its environment. Debian's name of the target's architecture
+# (amd64, arm64, armhf, ...) comes from the compiler's own triplet, so that a cross build's
+# package is labelled for its target, not for the build machine.
+execute_process(COMMAND ${CMAKE_CXX_COMPILER} -dumpmachine OUTPUT_VARIABLE triplet
+                OUTPUT_STRIP_TRAILING_WHITESPACE)
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/cpack_project_config.cmake)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/cpack_project_config.cmake.in ${CPACK_PROJECT_CONFIG_FILE}
+               @ONLY)
 include(CPack)

@@ -32,10 +32,44 @@ not_run() {  # NAME REASON: a check that could not run here, found by trying; ne
   echo "NOT RUN  $1: $2"
 }
 
-kernel_runs_i386() {  # LOG: whether this kernel executes a static 32-bit x86 program
-  local probe=$out/i386-probe
+# i386_execution LOG: how this machine executes a static 32-bit x86 program: native, emulated
+# (by a qemu-i386 entry of binfmt_misc, as .ci/run registers one) or none.
+i386_execution() {
+  local probe=$out/i386-probe entry
   printf 'int main(void) { return 0; }\n' >"$probe.c"
-  i686-linux-gnu-gcc -static -o "$probe" "$probe.c" >>"$1" 2>&1 && "$probe" >>"$1" 2>&1
+  if ! { i686-linux-gnu-gcc -static -o "$probe" "$probe.c" && "$probe"; } >>"$1" 2>&1; then
+    echo none
+    return
+  fi
+  for entry in /proc/sys/fs/binfmt_misc/*; do
+    if grep -qx enabled "$entry" 2>/dev/null && grep -q '^interpreter .*qemu-i386' "$entry"; then
+      echo emulated
+      return
+    fi
+  done
+  echo native
+}
+
+# runs_i386 NAME LOG: whether 32-bit x86 programs run here, natively or emulated, else NAME's
+# NOT RUN line.
+runs_i386() {
+  [ "$(i386_execution "$2")" != none ] && return 0
+  not_run "$1" "this kernel executes no 32-bit program, natively or through qemu-i386 (log: $2)"
+  return 1
+}
+
+# installed NAME PACKAGE: whether the Debian package PACKAGE is installed, else NAME's NOT RUN
+# line with apt's reason, where .ci/run kept it.
+has_package() { dpkg-query -W -f='${db:Status-Status}' "$1" 2>/dev/null | grep -qx installed; }
+installed() {
+  has_package "$2" && return 0
+  local log=${CI_APT_LOGS:-/tmp/octant_pi_apt}/$2.log why=""
+  if [ -s "$log" ]; then
+    # The first unmet dependency of that architecture's packages, and apt's last error.
+    why=" ($(grep -m1 -h ":${2#*:} : Depends:" "$log" | sed 's/^ *//')$(grep -h '^E:' "$log" | tail -n1 | sed 's/^/; apt-get /'))"
+  fi
+  not_run "$1" "$2 is not installed$why"
+  return 1
 }
 
 # wine64|wine32 EXE DIR: run EXE with DIR as the current folder and one line on standard input.

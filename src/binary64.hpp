@@ -1,6 +1,6 @@
 // Makes every double operation of the including file round to binary64 on its own, whatever
 // flags the file is compiled with, or refuses to compile where the source can see that this
-// fails.
+// fails. Why this and the build's options suffice: docs/targets.md.
 #pragma once
 
 #include <cfloat>
@@ -14,12 +14,9 @@ static_assert(std::numeric_limits<double>::is_iec559 && std::numeric_limits<doub
 #error "the estimator needs GCC or clang: its binary64 guards use their pragmas and asm"
 #endif
 
-// -fassociative-math and -freciprocal-math, alone or within -funsafe-math-optimizations, would
-// reorder the running sum and the exact shortcuts. Clang lets the source switch them off again;
-// on wasm, which has no float_control, reassociation at least. "precise" also turns contraction
-// within an expression back on, which FP_CONTRACT OFF then undoes for the products that do not
-// pass through unfused() (the plain transcription's, say); -ffp-contract=fast ignores both
-// pragmas, which is why the estimator does not rely on them for its products.
+// Clang: reassociation and reciprocals off again (on wasm, which has no float_control,
+// reassociation at least). "precise" turns contraction within an expression back on, which
+// FP_CONTRACT OFF undoes for products outside unfused(); -ffp-contract=fast ignores both.
 #if defined(__clang__) && defined(__wasm__)
 #pragma clang fp reassociate(off)
 #pragma STDC FP_CONTRACT OFF

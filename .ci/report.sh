@@ -73,11 +73,11 @@ installed() {
 }
 
 # wine64|wine32 EXE DIR: run EXE with DIR as the current folder and one line on standard input;
-# a wine that hangs is stopped after five minutes.
+# a wine that hangs is stopped after $wine_limit seconds (300 unless set).
 run_wine() {
   local loader=/usr/lib/wine/wine64 arch=win64
   [ "$1" = wine32 ] && loader=/usr/lib/wine/wine arch=win32
-  ( cd "$3" && printf '\n' | timeout 300 env WINEDEBUG=-all WINEARCH=$arch \
+  ( cd "$3" && printf '\n' | timeout "${wine_limit:-300}" env WINEDEBUG=-all WINEARCH=$arch \
       WINEPREFIX="$out/$1-prefix" WINEDLLOVERRIDES=mscoree,mshtml=d "$loader" "$2" )
 }
 
@@ -87,15 +87,17 @@ prints_expected_crlf() {  # wine64|wine32 EXE DIR
 }
 
 # wine32_runs NAME LOG: whether 32-bit wine runs a Windows program here: its package installed,
-# 32-bit x86 programs running natively or under qemu-i386, and wine itself starting a program
-# that does nothing. Else NAME's NOT RUN line: none of that is the project's doing.
+# 32-bit x86 programs running natively or under qemu-i386, and wine itself starting, within two
+# minutes, a program that does nothing; under an emulator it may not. Else NAME's NOT RUN line,
+# and the wine processes of the attempt are stopped: none of that is the project's doing.
 wine32_runs() {
   installed "$1" wine32:i386 && runs_i386 "$1" "$2" || return 1
   local probe=$out/wine32-probe
   mkdir -p "$probe"
   printf 'int main(void) { return 0; }\n' >"$probe/probe.c"
   { i686-w64-mingw32-gcc -static -o "$probe/probe.exe" "$probe/probe.c" \
-      && run_wine wine32 ./probe.exe "$probe"; } >>"$2" 2>&1 && return 0
+      && wine_limit=120 run_wine wine32 ./probe.exe "$probe"; } >>"$2" 2>&1 && return 0
+  WINEPREFIX="$out/wine32-prefix" /usr/lib/wine/wineserver -k >>"$2" 2>&1
   not_run "$1" "32-bit wine ($(i386_execution "$2")) starts no Windows program here (log: $2)"
   return 1
 }

@@ -24,6 +24,11 @@
 #else
 #define OCTANT_PI_TARGET(isa)
 #endif
+// AVX-512 on x86-64 only: no emulator runs 32-bit code with it, so a 32-bit kernel for it could
+// never be tested, and the 32-bit builds stop at AVX2.
+#if defined(__x86_64__) && (defined(OCTANT_PI_DISPATCH) || defined(__AVX512F__))
+#define OCTANT_PI_AVX512 1
+#endif
 
 namespace {
 
@@ -117,7 +122,7 @@ struct path {
 // The x86 kernels: one source, chord_kernel.inc, compiled once per vector width after `pack`
 // (that many doubles in one register), its helpers and the kernel's name. KERNEL marks each
 // function with the width's instruction set.
-#if defined(OCTANT_PI_DISPATCH) || defined(__AVX512F__)
+#if defined(OCTANT_PI_AVX512)
 #define KERNEL OCTANT_PI_TARGET("avx512f") inline
 namespace avx512f {
 constexpr const char* name = "avx512f";
@@ -155,7 +160,7 @@ KERNEL void store(double* to, pack p) { _mm512_storeu_pd(to, p); }
 #undef KERNEL
 #endif
 
-#if defined(OCTANT_PI_DISPATCH) || (defined(__AVX2__) && !defined(__AVX512F__))
+#if defined(OCTANT_PI_DISPATCH) || (defined(__AVX2__) && !defined(OCTANT_PI_AVX512))
 #define KERNEL OCTANT_PI_TARGET("avx2") inline
 namespace avx2 {
 constexpr const char* name = "avx2";
@@ -216,14 +221,16 @@ path chosen_path() {
   // The processor's and the operating system's support (the register state saved on a
   // switch, XGETBV) as the compiler's run-time library reads them.
   __builtin_cpu_init();
+#if defined(OCTANT_PI_AVX512)
   if (__builtin_cpu_supports("avx512f")) {
     return avx512f::this_kernel();
   }
+#endif
   if (__builtin_cpu_supports("avx2")) {
     return avx2::this_kernel();
   }
   return sse2::this_kernel();
-#elif defined(__AVX512F__)
+#elif defined(OCTANT_PI_AVX512)
   return avx512f::this_kernel();
 #elif defined(__AVX2__)
   return avx2::this_kernel();

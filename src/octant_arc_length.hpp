@@ -9,6 +9,6 @@
 // on every conforming implementation. Returns 0.0 when n < 1.
 double octant_arc_length(std::int32_t n);
 
-// The instruction set that octant_arc_length uses on this processor: "avx512f", "avx2" or
-// "sse2" on x86, "serial" elsewhere. Every one gives the same bits.
+// The instruction set that octant_arc_length uses on this processor: "avx512f" (x86-64 only),
+// "avx2" or "sse2" on x86, "serial" elsewhere. Every one gives the same bits.
 const char* octant_arc_length_path();

@@ -3,6 +3,7 @@
 # project's options), linked with the bits printer.
 #   EXPECT=exact    the printer, run through EMULATOR if given, reproduces DATA bit for bit
 #   EXPECT=refused  the compile stops with MESSAGE, one of src/binary64.hpp's errors
+#   EXPECT=built    the printer is compiled and linked, to be run elsewhere (WORK_DIR/print_bits)
 # Arguments (-D): SOURCE_DIR WORK_DIR CXX FLAGS [LINK_FLAGS] EXPECT [MESSAGE] DATA [EMULATOR]
 # [SUFFIX]; CXX, FLAGS, LINK_FLAGS and EMULATOR are command lines.
 foreach(var CXX FLAGS LINK_FLAGS EMULATOR)
@@ -46,6 +47,8 @@ execute_process(COMMAND ${CXX} ${FLAGS} ${objects} ${LINK_FLAGS} -o ${program}
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "linking the bits printer failed:\n${out}")
+elseif(EXPECT STREQUAL "built")
+  return()
 endif()
 execute_process(COMMAND ${EMULATOR} ${program} INPUT_FILE ${DATA}
                 RESULT_VARIABLE status OUTPUT_VARIABLE printed ERROR_VARIABLE errors)

@@ -1,7 +1,12 @@
 # Fails when the estimator's functions in the linked PROGRAM (disassembled with OBJDUMP, found by
-# NM) hold any x87 arithmetic instruction: fadd, fsub, fsubr, fmul, fdiv, fdivr, fsqrt, their
-# popping (p) and integer (fi...) forms. The linked program rather than the library's object,
-# because under LTO the object holds no machine code yet.
+# NM) hold an instruction of the kind FORBIDDEN names:
+#   x87     x87 arithmetic: fadd, fsub, fsubr, fmul, fdiv, fdivr, fsqrt, their popping (p) and
+#           integer (fi...) forms
+#   avx512  AVX-512: a zmm register or an opmask register k0-k7
+# The linked program rather than the library's object, because under LTO the object holds no
+# machine code yet.
+set(x87 "[\t ]fi?(add|sub|subr|mul|div|divr)[pslt]?[\t \n]|[\t ]fsqrt[\t \n]")
+set(avx512 "%zmm[0-9]+|%k[0-7][^0-9]")
 execute_process(COMMAND ${NM} ${PROGRAM} OUTPUT_VARIABLE symbols RESULT_VARIABLE status)
 string(REGEX MATCHALL "[^ \t\n]*(octant_arc_length|chord_sum|walk_binade|add_chords?|add_pack_by_steps)[^ \t\n]*" names "${symbols}")
 if(NOT status EQUAL 0 OR NOT names)
@@ -23,14 +28,14 @@ foreach(name IN LISTS names)
   endif()
   string(APPEND listing "${part}")
 endforeach()
-string(REGEX MATCHALL "[\t ]fi?(add|sub|subr|mul|div|divr)[pslt]?[\t \n]|[\t ]fsqrt[\t \n]" found "${listing}")
+string(REGEX MATCHALL "${${FORBIDDEN}}" found "${listing}")
 if(found)
   list(LENGTH found count)
-  message(FATAL_ERROR "${count} x87 arithmetic instructions in ${names}: ${found}")
+  message(FATAL_ERROR "${count} ${FORBIDDEN} instructions in ${names}: ${found}")
 endif()
 string(REGEX MATCHALL "\n *[0-9a-f]+:" instructions "${listing}")
 list(LENGTH instructions count)
 if(count EQUAL 0)
   message(FATAL_ERROR "no instructions found in ${names}")
 endif()
-message(STATUS "no x87 arithmetic among ${count} instructions of ${names}")
+message(STATUS "no ${FORBIDDEN} instruction among ${count} instructions of ${names}")

@@ -32,32 +32,6 @@ not_run() {  # NAME REASON: a check that could not run here, found by trying; ne
   echo "NOT RUN  $1: $2"
 }
 
-# i386_execution LOG: how this machine executes a static 32-bit x86 program: native, emulated
-# (by a qemu-i386 entry of binfmt_misc, as .ci/run registers one) or none.
-i386_execution() {
-  local probe=$out/i386-probe entry
-  printf 'int main(void) { return 0; }\n' >"$probe.c"
-  if ! { i686-linux-gnu-gcc -static -o "$probe" "$probe.c" && "$probe"; } >>"$1" 2>&1; then
-    echo none
-    return
-  fi
-  for entry in /proc/sys/fs/binfmt_misc/*; do
-    if grep -qx enabled "$entry" 2>/dev/null && grep -q '^interpreter .*qemu-i386' "$entry"; then
-      echo emulated
-      return
-    fi
-  done
-  echo native
-}
-
-# runs_i386 NAME LOG: whether 32-bit x86 programs run here, natively or emulated, else NAME's
-# NOT RUN line.
-runs_i386() {
-  [ "$(i386_execution "$2")" != none ] && return 0
-  not_run "$1" "this kernel executes no 32-bit program, natively or through qemu-i386 (log: $2)"
-  return 1
-}
-
 # installed NAME PACKAGE: whether the Debian package PACKAGE is installed, else NAME's NOT RUN
 # line with apt's reason, where .ci/run kept it.
 has_package() { dpkg-query -W -f='${db:Status-Status}' "$1" 2>/dev/null | grep -qx installed; }
@@ -72,32 +46,14 @@ installed() {
   return 1
 }
 
-# wine64|wine32 EXE DIR: run EXE with DIR as the current folder and one line on standard input;
-# a wine that hangs is stopped after $wine_limit seconds (300 unless set).
+# run_wine EXE DIR: run the 64-bit Windows program EXE with DIR as the current folder and one
+# line on standard input; a wine that hangs is stopped after five minutes.
 run_wine() {
-  local loader=/usr/lib/wine/wine64 arch=win64
-  [ "$1" = wine32 ] && loader=/usr/lib/wine/wine arch=win32
-  ( cd "$3" && printf '\n' | timeout "${wine_limit:-300}" env WINEDEBUG=-all WINEARCH=$arch \
-      WINEPREFIX="$out/$1-prefix" WINEDLLOVERRIDES=mscoree,mshtml=d "$loader" "$2" )
+  ( cd "$2" && printf '\n' | timeout 300 env WINEDEBUG=-all WINEARCH=win64 \
+      WINEPREFIX="$out/wine64-prefix" WINEDLLOVERRIDES=mscoree,mshtml=d /usr/lib/wine/wine64 "$1" )
 }
 
-# EXE DIR under wine64|wine32 prints the twenty lines with CR LF line ends.
-prints_expected_crlf() {  # wine64|wine32 EXE DIR
-  run_wine "$@" >"$3/out.txt" && sed 's/$/\r/' "$expected" | cmp - "$3/out.txt"
-}
-
-# wine32_runs NAME LOG: whether 32-bit wine runs a Windows program here: its package installed,
-# 32-bit x86 programs running natively or under qemu-i386, and wine itself starting, within two
-# minutes, a program that does nothing; under an emulator it may not. Else NAME's NOT RUN line,
-# and the wine processes of the attempt are stopped: none of that is the project's doing.
-wine32_runs() {
-  installed "$1" wine32:i386 && runs_i386 "$1" "$2" || return 1
-  local probe=$out/wine32-probe
-  mkdir -p "$probe"
-  printf 'int main(void) { return 0; }\n' >"$probe/probe.c"
-  { i686-w64-mingw32-gcc -static -o "$probe/probe.exe" "$probe/probe.c" \
-      && wine_limit=120 run_wine wine32 ./probe.exe "$probe"; } >>"$2" 2>&1 && return 0
-  WINEPREFIX="$out/wine32-prefix" /usr/lib/wine/wineserver -k >>"$2" 2>&1
-  not_run "$1" "32-bit wine ($(i386_execution "$2")) starts no Windows program here (log: $2)"
-  return 1
+# EXE DIR under 64-bit wine prints the twenty lines with CR LF line ends.
+prints_expected_crlf() {  # EXE DIR
+  run_wine "$@" >"$2/out.txt" && sed 's/$/\r/' "$expected" | cmp - "$2/out.txt"
 }

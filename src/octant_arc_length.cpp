@@ -24,8 +24,8 @@
 #else
 #define OCTANT_PI_TARGET(isa)
 #endif
-// AVX-512 on x86-64 only: no emulator runs 32-bit code with it, so a 32-bit kernel for it could
-// never be tested, and the 32-bit builds stop at AVX2.
+// AVX-512 on x86-64 only: no emulator at hand runs 32-bit code with it, so a 32-bit kernel for
+// it could not be tested, and the 32-bit builds stop at AVX2.
 #if defined(__x86_64__) && (defined(OCTANT_PI_DISPATCH) || defined(__AVX512F__))
 #define OCTANT_PI_AVX512 1
 #endif

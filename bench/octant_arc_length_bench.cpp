@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "octant_arc_length.hpp"
+#include "octant_arc_length_kernels.hpp"
 #include "plain_octant_arc_length.hpp"
 
 #include "placed_kernels.inc"
@@ -33,11 +34,15 @@ struct placed_kernel {
 };
 const std::vector<placed_kernel> placed_kernels = {OCTANT_PI_PLACED_KERNELS};
 
-// Whether this processor runs the kernels of WIDTH: the estimator takes the widest it can run,
-// and each width's instruction set holds the narrower ones'.
+// Whether this processor runs the kernels of WIDTH, as the estimator's own kernel of that width
+// says.
 bool runs_here(const std::string& width) {
-  const std::string widest = octant_arc_length_path();
-  return width == "sse2" || width == widest || (width == "avx2" && widest == "avx512f");
+  for (const octant_arc_length_kernel& kernel : octant_arc_length_kernels()) {
+    if (kernel.name == width) {
+      return kernel.runs_here;
+    }
+  }
+  return false;
 }
 
 // The program's workload: one call per output line.

@@ -2,6 +2,7 @@
 // binary64 on its own, in one fixed order, so that every build returns the same bits.
 #include "octant_arc_length.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
@@ -9,6 +10,7 @@
 #include <cstring>
 
 #include "binary64.hpp"
+#include "octant_arc_length_kernels.hpp"
 
 #if defined(__x86_64__) || defined(__i386__)
 #define OCTANT_PI_X86 1
@@ -112,13 +114,6 @@ double serial_chord_sum(std::int32_t n) {
 }
 #endif
 
-// A kernel as the dispatcher takes it: its name and its entry, from the kernel itself.
-struct path {
-  const char* name;
-  // cppcheck-suppress unusedStructMember ; called by octant_arc_length
-  double (*chord_sum)(std::int32_t);
-};
-
 // The x86 kernels: one source, chord_kernel.inc, compiled once per vector width after `pack`
 // (that many doubles in one register), its helpers and the kernel's name. KERNEL marks each
 // function with the width's instruction set.
@@ -216,39 +211,55 @@ KERNEL void store(double* to, pack p) { _mm_storeu_pd(to, p); }
 #undef KERNEL
 #endif
 
-path chosen_path() {
-#if defined(OCTANT_PI_DISPATCH)
-  // The processor's and the operating system's support (the register state saved on a
-  // switch, XGETBV) as the compiler's run-time library reads them.
-  __builtin_cpu_init();
-#if defined(OCTANT_PI_AVX512)
-  if (__builtin_cpu_supports("avx512f")) {
-    return avx512f::this_kernel();
-  }
-#endif
-  if (__builtin_cpu_supports("avx2")) {
-    return avx2::this_kernel();
-  }
-  return sse2::this_kernel();
-#elif defined(OCTANT_PI_AVX512)
-  return avx512f::this_kernel();
-#elif defined(__AVX2__)
-  return avx2::this_kernel();
-#elif defined(OCTANT_PI_X86) && defined(__SSE2__)
-  return sse2::this_kernel();
-#else
-  return {"serial", serial_chord_sum};
-#endif
+// The first kernel of the list that runs here: the widest.
+const octant_arc_length_kernel& chosen_kernel() {
+  const octant_arc_length_kernel_list kernels = octant_arc_length_kernels();
+  const auto* const widest =
+      std::find_if(kernels.begin(), kernels.end(),
+                   [](const octant_arc_length_kernel& k) { return k.runs_here; });
+  // The last kernel runs wherever the build's code does, so one is always found.
+  return widest != kernels.end() ? *widest : *kernels.begin();
 }
 
 }  // namespace
+
+octant_arc_length_kernel_list octant_arc_length_kernels() {
+  // Widest first. Where the build holds several, whether each runs here is the processor's and
+  // the operating system's word (the register state saved on a switch, XGETBV) as the
+  // compiler's run-time library reads it, read once; SSE2 runs wherever the rest of the build's
+  // code does, which is compiled with -msse2 or refused for x87 (binary64.hpp). A build with
+  // one kernel, the widest that its flags allow, needs its instructions throughout.
+#if defined(OCTANT_PI_DISPATCH)
+  __builtin_cpu_init();  // returns at once once done; needed where a constructor calls this first
+#endif
+#if defined(OCTANT_PI_DISPATCH) && defined(OCTANT_PI_AVX512)
+  static const std::array<octant_arc_length_kernel, 3> kernels = {
+      avx512f::this_kernel(static_cast<bool>(__builtin_cpu_supports("avx512f"))),
+      avx2::this_kernel(static_cast<bool>(__builtin_cpu_supports("avx2"))),
+      sse2::this_kernel(true)};
+#elif defined(OCTANT_PI_DISPATCH)
+  static const std::array<octant_arc_length_kernel, 2> kernels = {
+      avx2::this_kernel(static_cast<bool>(__builtin_cpu_supports("avx2"))),
+      sse2::this_kernel(true)};
+#elif defined(OCTANT_PI_AVX512)
+  static const std::array<octant_arc_length_kernel, 1> kernels = {avx512f::this_kernel(true)};
+#elif defined(__AVX2__)
+  static const std::array<octant_arc_length_kernel, 1> kernels = {avx2::this_kernel(true)};
+#elif defined(OCTANT_PI_X86) && defined(__SSE2__)
+  static const std::array<octant_arc_length_kernel, 1> kernels = {sse2::this_kernel(true)};
+#else
+  static const std::array<octant_arc_length_kernel, 1> kernels = {
+      octant_arc_length_kernel{"serial", true, serial_chord_sum}};
+#endif
+  return {kernels.data(), kernels.size()};
+}
 
 double octant_arc_length(std::int32_t n) {
   if (n < 1) {
     return 0.0;  // no chord; the step would divide by zero or be negative
   }
-  return chosen_path().chord_sum(n);
+  return chosen_kernel().chord_sum(n);
 }
 
 // cppcheck-suppress unusedFunction ; for the tests and the benchmark
-const char* octant_arc_length_path() { return chosen_path().name; }
+const char* octant_arc_length_path() { return chosen_kernel().name; }

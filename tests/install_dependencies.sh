@@ -1,8 +1,8 @@
 #!/bin/sh
 # Installs what the tests need on Debian 12, as root: Debian's packages of Python (the end-to-end
-# tests), GoogleTest, Google Benchmark, clang (the plain-compile tests), qemu-user (the narrower
-# kernels) and locales, and
-# the de_DE.UTF-8 locale that the environment test sets. What is there already is left alone.
+# tests), GoogleTest, Google Benchmark, clang (the plain-compile tests), qemu-user (the choice of
+# kernel on older processors) and locales, and the de_DE.UTF-8 locale that the environment test
+# sets. What is there already is left alone.
 set -eu
 packages="g++ cmake make python3 libgtest-dev libbenchmark-dev clang qemu-user locales"
 

@@ -1,5 +1,5 @@
-// Bit-for-bit checks of octant_arc_length against values recomputed apart from it
-// (tests/data/make_expected.py: Python binary64 with an integer-based correctly rounded square
+// Bit-for-bit checks of every kernel of octant_arc_length against values recomputed apart from
+// it (tests/data/make_expected.py: Python binary64 with an integer-based correctly rounded square
 // root; the build turns its expected_bits.txt into the table expected_bits.inc).
 #include "octant_arc_length.hpp"
 
@@ -7,8 +7,11 @@
 
 #include <cstdint>
 #include <limits>
+#include <string>
 
 #include "bits.hpp"
+#include "kernel_test.hpp"
+#include "octant_arc_length_kernels.hpp"
 #include "plain_octant_arc_length.hpp"
 
 namespace {
@@ -23,16 +26,16 @@ const expected_value expected_values[] = {
 };
 
 // Compares estimate(n) with the table for every n that `wanted` selects, in the order given,
-// and reports each mismatch with its count.
+// and reports each mismatch with its count and the name of what computed it.
 template <typename Predicate>
-int check_against_table(Predicate wanted, double (*estimate)(std::int32_t) = octant_arc_length) {
+int check_against_table(Predicate wanted, double (*estimate)(std::int32_t),
+                        const std::string& who) {
   int checked = 0;
   for (const expected_value& e : expected_values) {
     if (!wanted(e.n)) {
       continue;
     }
-    const std::uint64_t got = bits_of(estimate(e.n));
-    EXPECT_EQ(hex(got), hex(e.bits)) << "n = " << e.n;
+    EXPECT_EQ(hex_of(estimate(e.n)), hex(e.bits)) << who << ", n = " << e.n;
     ++checked;
   }
   return checked;
@@ -43,20 +46,28 @@ bool is_driver_count(std::int32_t n) { return n % 5000 == 0 && n >= 5000 && n <=
 // The rest of the table: counts whose step is a tie in a large binade of the abscissa.
 bool is_tie_count(std::int32_t n) { return n > 4096 && !is_driver_count(n); }
 
-TEST(OctantArcLength, MatchesIndependentValuesForEverySmallCount) {
-  const int checked = check_against_table([](std::int32_t n) { return n <= 4096; });
+TEST_P(Kernel, MatchesIndependentValuesForEverySmallCount) {
+  const int checked =
+      check_against_table([](std::int32_t n) { return n <= 4096; }, GetParam().chord_sum, name());
   EXPECT_EQ(checked, 4096);
 }
 
-TEST(OctantArcLength, MatchesIndependentValuesForTheTwentyDriverCounts) {
-  const int checked = check_against_table(is_driver_count);
-  EXPECT_EQ(checked, 20);
+TEST_P(Kernel, MatchesIndependentValuesForTheTwentyDriverCounts) {
+  EXPECT_EQ(check_against_table(is_driver_count, GetParam().chord_sum, name()), 20);
 }
 
-TEST(OctantArcLength, MatchesIndependentValuesWhereTheStepIsATie) {
-  const int checked = check_against_table(is_tie_count);
-  EXPECT_EQ(checked, 15);
+TEST_P(Kernel, MatchesIndependentValuesWhereTheStepIsATie) {
+  EXPECT_EQ(check_against_table(is_tie_count, GetParam().chord_sum, name()), 15);
 }
+
+std::string kernel_name(const testing::TestParamInfo<octant_arc_length_kernel>& kernel) {
+  return kernel.param.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Every, Kernel,
+                         testing::ValuesIn(octant_arc_length_kernels().begin(),
+                                           octant_arc_length_kernels().end()),
+                         kernel_name);
 
 TEST(OctantArcLength, CountsBelowOneGivePositiveZero) {
   // The loop does not run, so the sum keeps its starting value +0.0: not -0.0, not NaN from the
@@ -69,8 +80,8 @@ TEST(OctantArcLength, CountsBelowOneGivePositiveZero) {
 // The plain transcription is the oracle of the schedule tests; it must agree with the
 // independent values first.
 TEST(PlainTranscription, MatchesIndependentValues) {
-  const int checked =
-      check_against_table([](std::int32_t) { return true; }, plain_octant_arc_length);
+  const int checked = check_against_table([](std::int32_t) { return true; },
+                                          plain_octant_arc_length, "plain transcription");
   EXPECT_EQ(checked, 4096 + 20 + 15);
 }
 

@@ -1,0 +1,28 @@
+// The estimator's kernels, one per instruction set, for its tests and its benchmark to call each
+// directly; the program calls octant_arc_length alone.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+struct octant_arc_length_kernel {
+  const char* name;  // as octant_arc_length_path() reports it: "avx512f", "avx2", "sse2", "serial"
+  bool runs_here;    // the processor and the operating system run its instructions
+  double (*chord_sum)(std::int32_t n);  // octant_arc_length(n) for n >= 1, the same bits
+};
+
+// The kernels, in an array of the estimator's that lives as long as the program.
+class octant_arc_length_kernel_list {
+ public:
+  octant_arc_length_kernel_list(const octant_arc_length_kernel* first, std::size_t size)
+      : first_(first), size_(size) {}
+  [[nodiscard]] const octant_arc_length_kernel* begin() const { return first_; }
+  [[nodiscard]] const octant_arc_length_kernel* end() const { return first_ + size_; }
+
+ private:
+  const octant_arc_length_kernel* first_;
+  std::size_t size_;
+};
+
+// This build's kernels, widest first: octant_arc_length takes the first that runs here.
+octant_arc_length_kernel_list octant_arc_length_kernels();

@@ -1,11 +1,16 @@
 // Bit-for-bit checks of every kernel of octant_arc_length against values recomputed apart from
 // it (tests/data/make_expected.py: Python binary64 with an integer-based correctly rounded square
-// root; the build turns its expected_bits.txt into the table expected_bits.inc).
+// root; the build turns its expected_bits.txt into the table expected_bits.inc), and which kernels
+// the build holds and which one it takes on the processor that runs the test: the widest that the
+// processor and the operating system support. The build tells the tests what to expect
+// (tests/unit/CMakeLists.txt), the kernels at compile time and the processor in
+// OCTANT_PI_EXPECTED_PATH; where it cannot know, the test is skipped.
 #include "octant_arc_length.hpp"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -83,6 +88,37 @@ TEST(PlainTranscription, MatchesIndependentValues) {
   const int checked = check_against_table([](std::int32_t) { return true; },
                                           plain_octant_arc_length, "plain transcription");
   EXPECT_EQ(checked, 4096 + 20 + 15);
+}
+
+// Every width of the build's processor, unless the configure asked for one kernel: a build that
+// lost a kernel would still pass every other test, on the kernels it kept.
+TEST(KernelList, HoldsEveryWidthOfTheProcessor) {
+  const std::string wanted = OCTANT_PI_EXPECTED_KERNELS;  // from the build: "avx512f,avx2,sse2"
+  if (wanted.empty()) {
+    GTEST_SKIP() << "one kernel asked for (OCTANT_PI_VECTOR_CLONES=OFF)";
+  }
+  std::string names;
+  for (const octant_arc_length_kernel& kernel : octant_arc_length_kernels()) {
+    names += (names.empty() ? "" : ",") + std::string(kernel.name);
+  }
+  EXPECT_EQ(names, wanted);
+}
+
+// The widest kernel that runs here is taken, and every narrower one runs here too: each width's
+// instruction set holds the narrower ones'.
+TEST(Dispatch, TakesTheWidestKernelThatRunsHere) {
+  const char* path = std::getenv("OCTANT_PI_EXPECTED_PATH");
+  const std::string wanted = path == nullptr ? "" : path;
+  if (wanted.empty()) {
+    GTEST_SKIP() << "no kernel expected for this build; this run takes "
+                 << octant_arc_length_path();
+  }
+  EXPECT_EQ(octant_arc_length_path(), wanted);
+  bool reached = false;
+  for (const octant_arc_length_kernel& kernel : octant_arc_length_kernels()) {
+    reached = reached || kernel.name == wanted;
+    EXPECT_EQ(kernel.runs_here, reached) << kernel.name;
+  }
 }
 
 }  // namespace

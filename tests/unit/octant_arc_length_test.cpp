@@ -99,7 +99,8 @@ TEST(KernelList, HoldsEveryWidthOfTheProcessor) {
   }
   std::string names;
   for (const octant_arc_length_kernel& kernel : octant_arc_length_kernels()) {
-    names += (names.empty() ? "" : ",") + std::string(kernel.name);
+    names += names.empty() ? "" : ",";
+    names += kernel.name;
   }
   EXPECT_EQ(names, wanted);
 }

@@ -39,7 +39,7 @@ const std::vector<placed_kernel> placed_kernels = {OCTANT_PI_PLACED_KERNELS};
 bool runs_here(const std::string& width) {
   for (const octant_arc_length_kernel& kernel : octant_arc_length_kernels()) {
     if (kernel.name == width) {
-      return kernel.runs_here;
+      return kernel.runs_here();
     }
   }
   return false;

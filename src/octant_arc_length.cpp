@@ -211,46 +211,60 @@ KERNEL void store(double* to, pack p) { _mm_storeu_pd(to, p); }
 #undef KERNEL
 #endif
 
+#if defined(OCTANT_PI_DISPATCH)
+// Whether the processor and the operating system run a width's instructions (the register state
+// saved on a switch, XGETBV), as the compiler's run-time library reads them. The library reads
+// them once, before main, or here where a constructor calls the estimator first.
+#if defined(OCTANT_PI_AVX512)
+bool avx512f_runs() {
+  __builtin_cpu_init();
+  return static_cast<bool>(__builtin_cpu_supports("avx512f"));
+}
+#endif
+bool avx2_runs() {
+  __builtin_cpu_init();
+  return static_cast<bool>(__builtin_cpu_supports("avx2"));
+}
+#endif
+// A kernel that runs wherever the rest of the build's code does: SSE2, as that code is compiled
+// with -msse2 or refused for x87 (binary64.hpp), and the one kernel of a build for its flags.
+bool runs_with_the_build() { return true; }
+
+// This build's kernels, widest first. A constant table: no guard, no constructor, so nothing of
+// the C++ run-time library is needed to read it, and it is complete before any constructor runs.
+#if defined(OCTANT_PI_DISPATCH) && defined(OCTANT_PI_AVX512)
+constexpr std::array<octant_arc_length_kernel, 3> kernels = {
+    avx512f::this_kernel(avx512f_runs), avx2::this_kernel(avx2_runs),
+    sse2::this_kernel(runs_with_the_build)};
+#elif defined(OCTANT_PI_DISPATCH)
+constexpr std::array<octant_arc_length_kernel, 2> kernels = {
+    avx2::this_kernel(avx2_runs), sse2::this_kernel(runs_with_the_build)};
+#elif defined(OCTANT_PI_AVX512)
+constexpr std::array<octant_arc_length_kernel, 1> kernels = {
+    avx512f::this_kernel(runs_with_the_build)};
+#elif defined(__AVX2__)
+constexpr std::array<octant_arc_length_kernel, 1> kernels = {
+    avx2::this_kernel(runs_with_the_build)};
+#elif defined(OCTANT_PI_X86) && defined(__SSE2__)
+constexpr std::array<octant_arc_length_kernel, 1> kernels = {
+    sse2::this_kernel(runs_with_the_build)};
+#else
+constexpr std::array<octant_arc_length_kernel, 1> kernels = {
+    octant_arc_length_kernel{"serial", runs_with_the_build, serial_chord_sum}};
+#endif
+
 // The first kernel of the list that runs here: the widest.
 const octant_arc_length_kernel& chosen_kernel() {
-  const octant_arc_length_kernel_list kernels = octant_arc_length_kernels();
   const auto* const widest =
       std::find_if(kernels.begin(), kernels.end(),
-                   [](const octant_arc_length_kernel& k) { return k.runs_here; });
+                   [](const octant_arc_length_kernel& k) { return k.runs_here(); });
   // The last kernel runs wherever the build's code does, so one is always found.
-  return widest != kernels.end() ? *widest : *kernels.begin();
+  return widest != kernels.end() ? *widest : kernels.front();
 }
 
 }  // namespace
 
 octant_arc_length_kernel_list octant_arc_length_kernels() {
-  // Widest first. Where the build holds several, whether each runs here is the processor's and
-  // the operating system's word (the register state saved on a switch, XGETBV) as the
-  // compiler's run-time library reads it, read once; SSE2 runs wherever the rest of the build's
-  // code does, which is compiled with -msse2 or refused for x87 (binary64.hpp). A build with
-  // one kernel, the widest that its flags allow, needs its instructions throughout.
-#if defined(OCTANT_PI_DISPATCH)
-  __builtin_cpu_init();  // returns at once once done; needed where a constructor calls this first
-#endif
-#if defined(OCTANT_PI_DISPATCH) && defined(OCTANT_PI_AVX512)
-  static const std::array<octant_arc_length_kernel, 3> kernels = {
-      avx512f::this_kernel(static_cast<bool>(__builtin_cpu_supports("avx512f"))),
-      avx2::this_kernel(static_cast<bool>(__builtin_cpu_supports("avx2"))),
-      sse2::this_kernel(true)};
-#elif defined(OCTANT_PI_DISPATCH)
-  static const std::array<octant_arc_length_kernel, 2> kernels = {
-      avx2::this_kernel(static_cast<bool>(__builtin_cpu_supports("avx2"))),
-      sse2::this_kernel(true)};
-#elif defined(OCTANT_PI_AVX512)
-  static const std::array<octant_arc_length_kernel, 1> kernels = {avx512f::this_kernel(true)};
-#elif defined(__AVX2__)
-  static const std::array<octant_arc_length_kernel, 1> kernels = {avx2::this_kernel(true)};
-#elif defined(OCTANT_PI_X86) && defined(__SSE2__)
-  static const std::array<octant_arc_length_kernel, 1> kernels = {sse2::this_kernel(true)};
-#else
-  static const std::array<octant_arc_length_kernel, 1> kernels = {
-      octant_arc_length_kernel{"serial", true, serial_chord_sum}};
-#endif
   return {kernels.data(), kernels.size()};
 }
 

@@ -7,7 +7,7 @@
 
 struct octant_arc_length_kernel {
   const char* name;  // as octant_arc_length_path() reports it: "avx512f", "avx2", "sse2", "serial"
-  bool runs_here;    // the processor and the operating system run its instructions
+  bool (*runs_here)();  // whether the processor and the operating system run its instructions
   double (*chord_sum)(std::int32_t n);  // octant_arc_length(n) for n >= 1, the same bits
 };
 

@@ -19,7 +19,7 @@ inline void PrintTo(const octant_arc_length_kernel& kernel, std::ostream* out) {
 class Kernel : public testing::TestWithParam<octant_arc_length_kernel> {
  protected:
   void SetUp() override {
-    if (!GetParam().runs_here) {
+    if (!GetParam().runs_here()) {
       GTEST_SKIP() << GetParam().name << ": this processor does not run it";
     }
   }

@@ -118,7 +118,7 @@ TEST(Dispatch, TakesTheWidestKernelThatRunsHere) {
   bool reached = false;
   for (const octant_arc_length_kernel& kernel : octant_arc_length_kernels()) {
     reached = reached || kernel.name == wanted;
-    EXPECT_EQ(kernel.runs_here, reached) << kernel.name;
+    EXPECT_EQ(kernel.runs_here(), reached) << kernel.name;
   }
 }
 

@@ -264,6 +264,7 @@ const octant_arc_length_kernel& chosen_kernel() {
 
 }  // namespace
 
+// cppcheck-suppress unusedFunction ; for the tests and the benchmark
 octant_arc_length_kernel_list octant_arc_length_kernels() {
   return {kernels.data(), kernels.size()};
 }

@@ -36,8 +36,7 @@ namespace {
 
 // The walk along the arc: the last point reached, the abscissa before it, the running sum and
 // how many chords are still to come. The sum's binade [sum_low, 2 sum_low) and half the
-// spacing of doubles in it serve the kernels' exact shortcut for the sum; x_cross, a guess at
-// the abscissa where the sum reaches 2 sum_low, lets them see that moment coming.
+// spacing of doubles in it serve the kernels' exact shortcut for the sum.
 struct walk {
   double x;
   double y;
@@ -46,7 +45,6 @@ struct walk {
   std::int32_t left;
   double sum_low;
   double sum_half_ulp;
-  double x_cross;
 };
 
 // The largest power of two not above x, for x > 0 and normal, which every abscissa and sum
@@ -59,14 +57,10 @@ double binade(double x) {
   return x;
 }
 
-// The polygon is never longer than its arc, asin(x), so the sum reaches t = 2 sum_low near or
-// after x = sin(t) >= t - t^3/6; the factor 1 - 2^-20 leaves room for rounding errors. A guess at
-// where the shortcut will fail, no more: a wrong guess costs time, never a bit.
+// The sum's binade and half its spacing, after the sum has changed binade or may have.
 void track_sum_binade(walk& w) {
   w.sum_low = binade(w.sum);
   w.sum_half_ulp = w.sum_low * 0x1p-53;
-  const double t = 2.0 * w.sum_low;
-  w.x_cross = (t - t * t * t / 6.0) * (1.0 - 0x1p-20);
 }
 
 // sqrt(2)/2 divided by n: two separate roundings.
@@ -123,13 +117,6 @@ namespace avx512f {
 constexpr const char* name = "avx512f";
 using pack = __m512d;
 constexpr std::int32_t lanes = 8;
-// Two speed choices, each made per width by the benchmark (docs/speed.md), neither of which can
-// change a bit. sums_apart: a chunk's sums are taken after all its chords, in a pass of their
-// own, so that additions waiting for the roots do not hold the next roots back.
-// foresees_crossing: a chunk whose sum may reach its next binade is added a pack at a time from
-// the start, decided before its roots are taken rather than found out after them.
-constexpr bool sums_apart = true;
-constexpr bool foresees_crossing = true;
 KERNEL pack broadcast(double x) { return _mm512_set1_pd(x); }
 KERNEL pack lane_numbers() { return _mm512_set_pd(8.0, 7.0, 6.0, 5.0, 4.0, 3.0, 2.0, 1.0); }
 // The masked forms with all lanes set: GCC 12 warns that the plain ones read an undefined value.
@@ -150,19 +137,26 @@ KERNEL double total(pack p) {
 }
 KERNEL pack load(const double* from) { return _mm512_loadu_pd(from); }
 KERNEL void store(double* to, pack p) { _mm512_storeu_pd(to, p); }
+// For the chords' estimates (chord_kernel.inc): a * b + c with one rounding, and 1/sqrt(q) to
+// within a relative 2^-14, as VRSQRT14PD documents.
+#define ONE_ROOT 1
+KERNEL pack fused(pack a, pack b, pack c) { return _mm512_fmadd_pd(a, b, c); }
+KERNEL pack fused_negated(pack a, pack b, pack c) { return _mm512_fnmadd_pd(a, b, c); }
+KERNEL pack seed(pack q) { return _mm512_maskz_rsqrt14_pd(0xff, q); }
+KERNEL bool any_not_below(pack a, pack b) { return _mm512_cmp_pd_mask(a, b, _CMP_NLT_UQ) != 0; }
 #include "chord_kernel.inc"
+#undef ONE_ROOT
 }  // namespace avx512f
 #undef KERNEL
 #endif
 
-#if defined(OCTANT_PI_DISPATCH) || (defined(__AVX2__) && !defined(OCTANT_PI_AVX512))
-#define KERNEL OCTANT_PI_TARGET("avx2") inline
+#if defined(OCTANT_PI_DISPATCH) || \
+    (defined(__AVX2__) && defined(__FMA__) && !defined(OCTANT_PI_AVX512))
+#define KERNEL OCTANT_PI_TARGET("avx2,fma") inline
 namespace avx2 {
 constexpr const char* name = "avx2";
 using pack = __m256d;
 constexpr std::int32_t lanes = 4;
-constexpr bool sums_apart = false;
-constexpr bool foresees_crossing = false;
 KERNEL pack broadcast(double x) { return _mm256_set1_pd(x); }
 KERNEL pack lane_numbers() { return _mm256_set_pd(4.0, 3.0, 2.0, 1.0); }
 KERNEL pack root(pack p) { return _mm256_sqrt_pd(p); }
@@ -181,20 +175,28 @@ KERNEL double total(pack p) {
 }
 KERNEL pack load(const double* from) { return _mm256_loadu_pd(from); }
 KERNEL void store(double* to, pack p) { _mm256_storeu_pd(to, p); }
+// AVX2 has no double rsqrt: VRSQRTPS on q rounded to float, within a relative 1.5 * 2^-12 of
+// that float's 1/sqrt as documented, so within 2^-11.41 of 1/sqrt(q).
+#define ONE_ROOT 1
+KERNEL pack fused(pack a, pack b, pack c) { return _mm256_fmadd_pd(a, b, c); }
+KERNEL pack fused_negated(pack a, pack b, pack c) { return _mm256_fnmadd_pd(a, b, c); }
+KERNEL pack seed(pack q) { return _mm256_cvtps_pd(_mm_rsqrt_ps(_mm256_cvtpd_ps(q))); }
+KERNEL bool any_not_below(pack a, pack b) {
+  return _mm256_movemask_pd(_mm256_cmp_pd(a, b, _CMP_NLT_UQ)) != 0;
+}
 #include "chord_kernel.inc"
+#undef ONE_ROOT
 }  // namespace avx2
 #undef KERNEL
 #endif
 
 #if defined(OCTANT_PI_DISPATCH) || \
-    (defined(OCTANT_PI_X86) && defined(__SSE2__) && !defined(__AVX2__))
+    (defined(OCTANT_PI_X86) && defined(__SSE2__) && !(defined(__AVX2__) && defined(__FMA__)))
 #define KERNEL OCTANT_PI_TARGET("sse2") inline
 namespace sse2 {
 constexpr const char* name = "sse2";
 using pack = __m128d;
 constexpr std::int32_t lanes = 2;
-constexpr bool sums_apart = false;
-constexpr bool foresees_crossing = false;
 KERNEL pack broadcast(double x) { return _mm_set1_pd(x); }
 KERNEL pack lane_numbers() { return _mm_set_pd(2.0, 1.0); }
 KERNEL pack root(pack p) { return _mm_sqrt_pd(p); }
@@ -206,7 +208,9 @@ KERNEL bool any_equal(pack a, pack b) { return _mm_movemask_pd(_mm_cmpeq_pd(a, b
 KERNEL double total(pack p) { return _mm_cvtsd_f64(p + _mm_unpackhi_pd(p, p)); }
 KERNEL pack load(const double* from) { return _mm_loadu_pd(from); }
 KERNEL void store(double* to, pack p) { _mm_storeu_pd(to, p); }
+#define ONE_ROOT 0
 #include "chord_kernel.inc"
+#undef ONE_ROOT
 }  // namespace sse2
 #undef KERNEL
 #endif
@@ -223,7 +227,7 @@ bool avx512f_runs() {
 #endif
 bool avx2_runs() {
   __builtin_cpu_init();
-  return static_cast<bool>(__builtin_cpu_supports("avx2"));
+  return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
 }
 #endif
 // A kernel that runs wherever the rest of the build's code does: SSE2, as that code is compiled
@@ -242,7 +246,7 @@ constexpr std::array<octant_arc_length_kernel, 2> kernels = {
 #elif defined(OCTANT_PI_AVX512)
 constexpr std::array<octant_arc_length_kernel, 1> kernels = {
     avx512f::this_kernel(runs_with_the_build)};
-#elif defined(__AVX2__)
+#elif defined(__AVX2__) && defined(__FMA__)
 constexpr std::array<octant_arc_length_kernel, 1> kernels = {
     avx2::this_kernel(runs_with_the_build)};
 #elif defined(OCTANT_PI_X86) && defined(__SSE2__)
@@ -250,7 +254,7 @@ constexpr std::array<octant_arc_length_kernel, 1> kernels = {
     sse2::this_kernel(runs_with_the_build)};
 #else
 constexpr std::array<octant_arc_length_kernel, 1> kernels = {
-    octant_arc_length_kernel{"serial", runs_with_the_build, serial_chord_sum}};
+    octant_arc_length_kernel{"serial", runs_with_the_build, serial_chord_sum, nullptr}};
 #endif
 
 // The first kernel of the list that runs here: the widest.

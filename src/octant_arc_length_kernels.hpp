@@ -5,10 +5,21 @@
 #include <cstddef>
 #include <cstdint>
 
+// A chord's root as a kernel estimates it instead of taking it: r, the multiple of
+// u = 2^-52 sum_low that it rounds sqrt(q) to; offset ~ 2 (sqrt(q) - r); and whether the kernel
+// takes r for the chord, in a walk whose step is d (docs/one_root.md).
+struct octant_arc_length_estimate {
+  double rounded;
+  double offset;
+  bool decides;
+};
+
 struct octant_arc_length_kernel {
   const char* name;  // as octant_arc_length_path() reports it: "avx512f", "avx2", "sse2", "serial"
   bool (*runs_here)();  // whether the processor and the operating system run its instructions
   double (*chord_sum)(std::int32_t n);  // octant_arc_length(n) for n >= 1, the same bits
+  // For the kernels that estimate chords' roots, nullptr for the others.
+  octant_arc_length_estimate (*estimate_chord)(double q, double d, double sum_low);
 };
 
 // The kernels, in an array of the estimator's that lives as long as the program.

@@ -27,3 +27,8 @@ class Kernel : public testing::TestWithParam<octant_arc_length_kernel> {
   double estimate(std::int32_t n) const { return GetParam().chord_sum(n); }
   std::string name() const { return GetParam().name; }
 };
+
+// Names each instance of a test after its kernel.
+inline std::string kernel_name(const testing::TestParamInfo<octant_arc_length_kernel>& kernel) {
+  return kernel.param.name;
+}

@@ -65,10 +65,6 @@ TEST_P(Kernel, MatchesIndependentValuesWhereTheStepIsATie) {
   EXPECT_EQ(check_against_table(is_tie_count, GetParam().chord_sum, name()), 15);
 }
 
-std::string kernel_name(const testing::TestParamInfo<octant_arc_length_kernel>& kernel) {
-  return kernel.param.name;
-}
-
 INSTANTIATE_TEST_SUITE_P(Every, Kernel,
                          testing::ValuesIn(octant_arc_length_kernels().begin(),
                                            octant_arc_length_kernels().end()),

@@ -5,3 +5,4 @@
 #include <cstdint>
 
 double sqrt_floor(std::int64_t chords);
+double one_root_floor(std::int64_t chords);
